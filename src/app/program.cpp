@@ -1,0 +1,28 @@
+#include "app/program.h"
+
+#include "common/ini_settings.h"
+
+namespace orvane {
+
+namespace {
+constexpr std::string_view kTrayPrefix = "tray/";
+}
+
+Program::Program(Platform& platform, Ui& ui) : platform_(platform), ui_(ui), mainForm_(platform, ui) {}
+
+void Program::start() {
+  IniSettings settings(platform_.files, platform_.files.programDirectory() / "wake.ini");
+  const bool startInTray = settings.readFlag("tray", "tray");
+  ui_.showModeless(mainForm_);
+  mainForm_.FormCreate();
+  if (!startInTray) mainForm_.showFromTray();
+}
+
+MenuItem* Program::findMenuEntry(std::string_view path) {
+  if (path.substr(0, kTrayPrefix.size()) == kTrayPrefix) {
+    return mainForm_.trayMenu().find(path.substr(kTrayPrefix.size()));
+  }
+  return mainForm_.menuBar().find(path);
+}
+
+}  // namespace orvane

@@ -1,0 +1,28 @@
+#pragma once
+// Conversions between the program's GBK bytes (code page 936), UTF-8 (texts
+// that are only shown, the simulator's log) and UTF-16 (the Win32 boundary).
+// Bytes that do not convert become '?' (to GBK) or U+FFFD (from GBK).
+
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+std::string gbkToUtf8(std::string_view gbk);
+std::string utf8ToGbk(std::string_view utf8);
+
+#ifdef _WIN32
+std::wstring gbkToWide(std::string_view gbk);
+std::string wideToGbk(std::wstring_view wide);
+std::wstring utf8ToWide(std::string_view utf8);
+std::string wideToUtf8(std::wstring_view wide);
+#endif
+
+// Upper-cases the letters a to z only, leaving every other byte (the bytes of
+// Chinese characters included) as it is.
+std::string asciiUpper(std::string_view text);
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+// Removes blanks, tabs and other bytes up to 0x20 at both ends.
+std::string_view trimBlanks(std::string_view text);
+
+}  // namespace orvane

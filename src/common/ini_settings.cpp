@@ -1,0 +1,51 @@
+#include "common/ini_settings.h"
+
+#include <utility>
+
+#include "common/atomic_file.h"
+#include "common/errors.h"
+#include "common/gbk.h"
+#include "common/profile_file.h"
+#include "platform/files.h"
+
+namespace orvane {
+
+IniSettings::IniSettings(FileSystem& files, std::filesystem::path path) : files_(files), path_(std::move(path)) {}
+
+std::string IniSettings::read(std::string_view section, std::string_view key, std::string_view fallback) const {
+  return load().read(section, key, fallback);
+}
+
+bool IniSettings::readFlag(std::string_view section, std::string_view key) const {
+  return read(section, key, "0") == "1";
+}
+
+std::vector<std::string> IniSettings::keys(std::string_view section) const { return load().keys(section); }
+
+void IniSettings::write(std::string_view section, std::string_view key, std::string_view value) {
+  ProfileFile file = load();
+  file.write(section, key, value);
+  if (!replaceFileAtomically(files_, path_, file.serialize())) throw OperationError("Unable to write to " + shownPath());
+}
+
+void IniSettings::writeFlag(std::string_view section, std::string_view key, bool on) {
+  write(section, key, on ? "1" : "0");
+}
+
+ProfileFile IniSettings::load() const {
+  return ProfileFile::parse(readFileRecovering(files_, path_).value_or(std::string()));
+}
+
+std::string IniSettings::shownPath() const {
+  const std::filesystem::path directory = path_.parent_path().lexically_normal();
+  const std::string name = path_.filename().u8string();
+  if (directory == files_.programDirectory().lexically_normal()) {
+    return gbkToUtf8(files_.programDirectoryText()) + "\\" + name;
+  }
+  if (directory == files_.systemDirectory().lexically_normal()) {
+    return gbkToUtf8(files_.systemDirectoryText()) + "\\" + name;
+  }
+  return path_.u8string();
+}
+
+}  // namespace orvane

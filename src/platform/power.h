@@ -1,0 +1,40 @@
+#pragma once
+// Power and privileges: ExitWindowsEx, SetSystemPowerState and the process
+// token calls that enable the shutdown privilege.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvane {
+
+struct Luid {
+  std::uint32_t lowPart = 0;
+  std::int32_t highPart = 0;
+};
+
+// One TOKEN_PRIVILEGES record with a single privilege.
+struct PrivilegeRequest {
+  Luid luid;
+  std::uint32_t attributes = 0;  // 2 = SE_PRIVILEGE_ENABLED, 0 = disabled
+};
+
+using TokenHandle = std::uintptr_t;
+
+class PowerApi {
+ public:
+  virtual ~PowerApi() = default;
+
+  virtual bool exitWindowsEx(std::uint32_t flags, std::uint32_t reserved) = 0;
+  virtual bool setSystemPowerState(bool suspend, bool force) = 0;
+
+  // OpenProcessToken(GetCurrentProcess(), access); nothing when it fails.
+  virtual std::optional<TokenHandle> openProcessToken(std::uint32_t access) = 0;
+  virtual std::optional<Luid> lookupPrivilegeValue(const std::string& name) = 0;
+  // AdjustTokenPrivileges(token, FALSE, request, 16, previous state or none).
+  virtual bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request, bool keepPrevious) = 0;
+  virtual std::uint32_t lastError() = 0;
+  virtual void closeHandle(TokenHandle handle) = 0;
+};
+
+}  // namespace orvane

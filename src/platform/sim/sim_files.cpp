@@ -1,0 +1,66 @@
+#include "platform/sim/sim_files.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace orvane {
+
+SimFiles::SimFiles(std::filesystem::path programDirectory)
+    : programDirectory_(std::filesystem::absolute(std::move(programDirectory)).lexically_normal()) {
+  std::error_code ignored;
+  std::filesystem::create_directories(systemDirectory(), ignored);
+}
+
+std::filesystem::path SimFiles::fromWindowsPath(const std::string& gbkPath) const {
+  std::string unix = gbkPath;
+  if (unix.size() >= 2 && (unix[0] == 'Z' || unix[0] == 'z') && unix[1] == ':') unix.erase(0, 2);
+  for (char& c : unix) {
+    if (c == '\\') c = '/';
+  }
+  return std::filesystem::path(unix).lexically_normal();
+}
+
+std::string SimFiles::toWindowsPath(const std::filesystem::path& path) const {
+  std::string text = "Z:" + path.lexically_normal().string();
+  for (char& c : text) {
+    if (c == '/') c = '\\';
+  }
+  while (text.size() > 3 && text.back() == '\\') text.pop_back();
+  return text;
+}
+
+std::optional<std::string> SimFiles::readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+bool SimFiles::writeFileFlushed(const std::filesystem::path& path, std::string_view bytes) {
+  if (refused(path)) return false;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+bool SimFiles::moveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (refused(to)) return false;
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
+}
+
+bool SimFiles::fileExists(const std::filesystem::path& path) {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(path, ignored);
+}
+
+bool SimFiles::removeFile(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::remove(path, error) && !error;
+}
+
+}  // namespace orvane

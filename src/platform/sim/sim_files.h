@@ -1,0 +1,44 @@
+#pragma once
+// The simulated file system: a real directory on disk plays the program's
+// directory and its "system" subdirectory the Windows system directory. The
+// program sees them as Windows paths the way Wine shows a Unix directory
+// ("Z:\tmp\run"), and paths it hands to the shell map back the same way.
+// Tests can make writes to a file fail.
+
+#include <filesystem>
+#include <set>
+
+#include "platform/files.h"
+
+namespace orvane {
+
+class SimFiles : public FileSystem {
+ public:
+  explicit SimFiles(std::filesystem::path programDirectory);
+
+  // Every write or move onto this file fails from now on.
+  void refuseWritesTo(const std::filesystem::path& path) { refused_.insert(path.lexically_normal()); }
+  // The Unix path of a Windows path under the program's drive.
+  std::filesystem::path fromWindowsPath(const std::string& gbkPath) const;
+  std::string toWindowsPath(const std::filesystem::path& path) const;
+
+  std::filesystem::path programDirectory() const override { return programDirectory_; }
+  std::filesystem::path systemDirectory() const override { return programDirectory_ / "system"; }
+  std::string programDirectoryText() const override { return toWindowsPath(programDirectory_); }
+  std::string systemDirectoryText() const override { return toWindowsPath(systemDirectory()); }
+  std::string executablePath() const override { return programDirectoryText() + "\\orvane.exe"; }
+
+  std::optional<std::string> readFile(const std::filesystem::path& path) override;
+  bool writeFileFlushed(const std::filesystem::path& path, std::string_view bytes) override;
+  bool moveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  bool fileExists(const std::filesystem::path& path) override;
+  bool removeFile(const std::filesystem::path& path) override;
+
+ private:
+  bool refused(const std::filesystem::path& path) const { return refused_.count(path.lexically_normal()) != 0; }
+
+  std::filesystem::path programDirectory_;
+  std::set<std::filesystem::path> refused_;
+};
+
+}  // namespace orvane

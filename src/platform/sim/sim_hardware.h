@@ -1,0 +1,69 @@
+#pragma once
+// Simulated services and ports: the service control manager with named
+// services and their states, the port driver's device, 128 bytes of CMOS
+// behind ports 0x70/0x71, and a BIOS ROM image.
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ports.h"
+
+namespace orvane {
+
+class EventLog;
+
+enum class SimDriverState { Absent, Stopped, Running, AccessDenied };
+
+class SimHardware : public ServiceApi, public PortApi {
+ public:
+  static constexpr std::uint16_t kCmosIndexPort = 0x70;
+  static constexpr std::uint16_t kCmosDataPort = 0x71;
+
+  explicit SimHardware(EventLog& log);
+
+  void setDriverState(SimDriverState state) { driverState_ = state; }
+  void addService(const std::string& name, ServiceState state) { services_[name] = state; }
+  void setCmos(const std::array<std::uint8_t, 128>& bytes) { cmos_ = bytes; }
+  const std::array<std::uint8_t, 128>& cmos() const { return cmos_; }
+  void setBiosRom(std::vector<std::uint8_t> rom) { biosRom_ = std::move(rom); }
+
+  // ServiceApi
+  std::optional<ServiceHandle> openManager() override;
+  std::optional<ServiceHandle> openService(ServiceHandle manager, const std::string& name) override;
+  std::optional<ServiceHandle> createKernelDriverService(ServiceHandle manager, const std::string& name,
+                                                         const std::string& binaryPath) override;
+  bool startService(ServiceHandle service) override;
+  bool stopService(ServiceHandle service) override;
+  std::optional<ServiceState> queryServiceState(ServiceHandle service) override;
+  void closeServiceHandle(ServiceHandle) override {}
+
+  // PortApi
+  bool openDriver() override;
+  void closeDriver() override;
+  std::optional<std::uint8_t> driverReadPort(std::uint16_t port) override;
+  bool driverWritePort(std::uint16_t port, std::uint8_t value) override;
+  std::uint8_t directReadPort(std::uint16_t port) override;
+  void directWritePort(std::uint16_t port, std::uint8_t value) override;
+  std::vector<std::uint8_t> readBiosRom() override { return biosRom_; }
+
+ private:
+  static constexpr ServiceHandle kManager = 1;
+  static constexpr const char* kDriverService = "PortTalk";
+
+  std::string serviceName(ServiceHandle handle) const;
+  std::uint8_t readPort(std::uint16_t port);
+  void writePort(std::uint16_t port, std::uint8_t value);
+
+  EventLog& log_;
+  SimDriverState driverState_ = SimDriverState::Absent;
+  bool driverOpen_ = false;
+  std::map<std::string, ServiceState> services_;
+  std::vector<std::string> handles_;  // service handle N names handles_[N - 2]
+  std::array<std::uint8_t, 128> cmos_{};
+  std::uint8_t cmosIndex_ = 0;
+  std::vector<std::uint8_t> biosRom_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,35 @@
+#pragma once
+// Simulated shell and process list. Shell starts, sounds and terminations
+// are recorded; the process list comes from the test or from processes.txt.
+
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace orvane {
+
+class EventLog;
+class SimFiles;
+
+class SimShell : public ShellApi {
+ public:
+  SimShell(EventLog& log, SimFiles& files) : log_(log), files_(files) {}
+
+  void setProcesses(std::vector<ProcessEntry> processes) { processes_ = std::move(processes); }
+  // Reads "PID EXECUTABLE-PATH" lines (GBK); other lines are passed over.
+  void loadProcesses(const std::string& text);
+  const std::vector<ProcessEntry>& processes() const { return processes_; }
+
+  void shellExecute(const std::string& verb, const std::string& file, const std::string& directory) override;
+  void winExec(const std::string& commandLine) override;
+  std::vector<ProcessEntry> processSnapshot() override { return processes_; }
+  bool terminateProcess(std::uint32_t pid) override;
+  void playSound(const std::string& file, std::uint32_t flags) override;
+
+ private:
+  EventLog& log_;
+  SimFiles& files_;
+  std::vector<ProcessEntry> processes_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,27 @@
+#pragma once
+// Simulated facts about the running Windows.
+
+#include "platform/system.h"
+
+namespace orvane {
+
+class EventLog;
+
+class SimSystem : public SystemInfo {
+ public:
+  explicit SimSystem(EventLog& log) : log_(log) {}
+
+  void setPlatformId(int id) { platformId_ = id; }
+  void setUserName(std::string name) { userName_ = std::move(name); }
+
+  int platformId() const override { return platformId_; }
+  std::string userName() override { return userName_; }
+  void trimWorkingSet() override;
+
+ private:
+  EventLog& log_;
+  int platformId_ = static_cast<int>(PlatformFamily::NT);
+  std::string userName_ = "Administrator";
+};
+
+}  // namespace orvane

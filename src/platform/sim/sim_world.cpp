@@ -1,0 +1,70 @@
+#include "platform/sim/sim_world.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+std::int64_t toMilliseconds(double seconds) { return std::llround(seconds * 1000.0); }
+}  // namespace
+
+SimWorld::SimWorld(const std::filesystem::path& directory, DateTime start)
+    : time_(start),
+      log_([this] { return formatDateTimeMs(time_.localNow()); }),
+      files_(directory),
+      registry_(log_),
+      power_(log_),
+      shell_(log_, files_),
+      system_(log_),
+      hardware_(log_),
+      network_(log_),
+      ui_(time_, log_),
+      platform_{system_, files_, time_, power_, shell_, registry_, hardware_, hardware_, network_, network_} {
+  time_.setLog(&log_);
+  loadInputs();
+}
+
+void SimWorld::loadInputs() {
+  if (auto processes = files_.readFile(files_.programDirectory() / "processes.txt")) shell_.loadProcesses(*processes);
+  if (auto cmos = files_.readFile(files_.programDirectory() / "cmos.bin")) {
+    std::array<std::uint8_t, 128> bytes{};
+    std::copy_n(cmos->begin(), std::min(cmos->size(), bytes.size()), bytes.begin());
+    hardware_.setCmos(bytes);
+  }
+  if (auto bios = files_.readFile(files_.programDirectory() / "bios.bin")) {
+    hardware_.setBiosRom(std::vector<std::uint8_t>(bios->begin(), bios->end()));
+  }
+}
+
+void SimWorld::setPlatformId(int id) {
+  system_.setPlatformId(id);
+  power_.setTokenAvailable(id == static_cast<int>(PlatformFamily::NT));
+}
+
+void SimWorld::run(double seconds, const std::function<void()>& first) {
+  time_.setEnd(time_.tick() + toMilliseconds(seconds));
+  try {
+    if (first) first();
+    time_.runUntil([this] { return ui_.quitRequested(); });
+  } catch (const SimulationOver&) {
+    // The end of the run: whatever is open stays open.
+  }
+}
+
+void SimWorld::at(double seconds, std::function<void()> action) {
+  time_.at(toMilliseconds(seconds), std::move(action));
+}
+
+void SimWorld::setClock(DateTime local) {
+  log_.add("set-clock " + formatDateTime(local));
+  time_.setLocalClock(local);
+}
+
+void SimWorld::sleep(double seconds) {
+  log_.add("sleep seconds=" + std::to_string(toMilliseconds(seconds) / 1000));
+  time_.sleep(toMilliseconds(seconds));
+  log_.add("resume");
+}
+
+}  // namespace orvane

@@ -1,0 +1,73 @@
+#pragma once
+// The simulated Windows: virtual time, files in a directory on disk, an
+// in-memory registry, the platform family, power calls, processes, services,
+// ports and CMOS, a BIOS ROM, time servers, a RAS phone book, scripted
+// answers for message boxes and windows, and the log of everything the
+// program did.
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/sim/event_log.h"
+#include "platform/sim/sim_files.h"
+#include "platform/sim/sim_hardware.h"
+#include "platform/sim/sim_network.h"
+#include "platform/sim/sim_power.h"
+#include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_shell.h"
+#include "platform/sim/sim_system.h"
+#include "platform/sim/sim_time.h"
+#include "platform/sim/sim_ui.h"
+
+namespace orvane {
+
+class SimWorld {
+ public:
+  // `directory` plays the program's directory; its "system" subdirectory the
+  // Windows system directory. Optional inputs there: processes.txt,
+  // cmos.bin (128 bytes), bios.bin (65,536 bytes of F0000-FFFFF).
+  SimWorld(const std::filesystem::path& directory, DateTime start);
+
+  // 2 = NT family, 1 = Windows 9x/ME (no process token), anything else as is.
+  void setPlatformId(int id);
+
+  // Runs `first` (the program's start, which may open modal windows) and
+  // then the scripted events and timers, for this many seconds of virtual
+  // time from now or until the program quits.
+  void run(double seconds, const std::function<void()>& first = {});
+  // Schedules an event this many seconds after the start.
+  void at(double seconds, std::function<void()> action);
+  // The clock is set, or the machine sleeps, as scripted events do.
+  void setClock(DateTime local);
+  void sleep(double seconds);
+
+  Platform& platform() { return platform_; }
+  EventLog& log() { return log_; }
+  SimTime& time() { return time_; }
+  SimUi& ui() { return ui_; }
+  SimFiles& files() { return files_; }
+  SimRegistry& registry() { return registry_; }
+  SimPower& power() { return power_; }
+  SimShell& shell() { return shell_; }
+  SimSystem& system() { return system_; }
+  SimHardware& hardware() { return hardware_; }
+  SimNetwork& network() { return network_; }
+
+ private:
+  void loadInputs();
+
+  SimTime time_;
+  EventLog log_;
+  SimFiles files_;
+  SimRegistry registry_;
+  SimPower power_;
+  SimShell shell_;
+  SimSystem system_;
+  SimHardware hardware_;
+  SimNetwork network_;
+  SimUi ui_;
+  Platform platform_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,25 @@
+#pragma once
+// Facts about the running Windows.
+
+#include <string>
+
+namespace orvane {
+
+// The platform identifier that GetVersionExA reports (dwPlatformId).
+enum class PlatformFamily : int { Win9x = 1, NT = 2 };
+
+class SystemInfo {
+ public:
+  virtual ~SystemInfo() = default;
+  // 1 = Windows 95/98/ME, 2 = NT family; any other value is possible and
+  // is passed on as it is.
+  virtual int platformId() const = 0;
+  // The logged-on user's name (GetUserNameA), GBK.
+  virtual std::string userName() = 0;
+  // SetProcessWorkingSetSize(GetCurrentProcess(), -1, -1).
+  virtual void trimWorkingSet() = 0;
+};
+
+inline bool isNtFamily(const SystemInfo& system) { return system.platformId() == static_cast<int>(PlatformFamily::NT); }
+
+}  // namespace orvane

@@ -1,0 +1,192 @@
+#include "orvane_sim/command_line.h"
+
+#include <cstdlib>
+
+namespace orvane {
+
+namespace {
+
+std::optional<double> parseNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end == nullptr || *end != '\0' || value < 0) return std::nullopt;
+  return value;
+}
+
+bool validEvent(const std::string& text) {
+  const auto space = text.find(' ');
+  if (space == std::string::npos) return false;
+  const std::string verb = text.substr(0, space);
+  const std::string argument = text.substr(space + 1);
+  if (verb == "set-clock") return parseDateTime(argument).has_value();
+  if (verb == "sleep") return parseNumber(argument).has_value();
+  return verb == "menu" && !argument.empty();
+}
+
+class Parser {
+ public:
+  Parser(const std::vector<std::string>& arguments, std::string& error) : args_(arguments), error_(error) {}
+
+  std::optional<SimOptions> parse() {
+    SimOptions options;
+    bool hasDir = false, hasStart = false, hasRun = false;
+    for (index_ = 0; index_ < args_.size(); ++index_) {
+      const std::string& flag = args_[index_];
+      if (flag == "--help" || flag == "-h") {
+        options.help = true;
+        return options;
+      }
+      if (flag == "--dir") {
+        hasDir = takeValue(options.directory);
+      } else if (flag == "--start") {
+        hasStart = takeStart(options);
+      } else if (flag == "--run") {
+        hasRun = takeNumber(options.runSeconds);
+      } else if (flag == "--platform") {
+        takePlatform(options);
+      } else if (flag == "--jitter") {
+        double jitter = 0;
+        if (takeNumber(jitter)) options.jitterMs = static_cast<int>(jitter);
+      } else if (flag == "--at") {
+        takeEvent(options);
+      } else if (flag == "--answer") {
+        takeAnswer(options);
+      } else {
+        fail("unknown argument " + flag);
+      }
+      if (!error_.empty()) return std::nullopt;
+    }
+    if (!hasDir || !hasStart || !hasRun) {
+      fail("--dir, --start and --run are required");
+      return std::nullopt;
+    }
+    return options;
+  }
+
+ private:
+  void fail(const std::string& message) {
+    if (error_.empty()) error_ = message;
+  }
+
+  bool takeValue(std::string& value) {
+    if (index_ + 1 >= args_.size()) {
+      fail(args_[index_] + " needs a value");
+      return false;
+    }
+    value = args_[++index_];
+    return true;
+  }
+
+  bool takeNumber(double& value) {
+    std::string text;
+    if (!takeValue(text)) return false;
+    const auto number = parseNumber(text);
+    if (!number) fail("not a number: " + text);
+    value = number.value_or(0);
+    return number.has_value();
+  }
+
+  bool takeStart(SimOptions& options) {
+    std::string text;
+    if (!takeValue(text)) return false;
+    const auto start = parseDateTime(text);
+    if (!start) fail("--start wants \"YYYY-MM-DD HH:MM:SS\", not " + text);
+    options.start = start.value_or(DateTime());
+    return start.has_value();
+  }
+
+  void takePlatform(SimOptions& options) {
+    std::string text;
+    if (!takeValue(text)) return;
+    if (text == "nt") {
+      options.platformId = 2;
+    } else if (text == "9x") {
+      options.platformId = 1;
+    } else {
+      fail("--platform is nt or 9x");
+    }
+  }
+
+  void takeEvent(SimOptions& options) {
+    double seconds = 0;
+    std::string text;
+    if (!takeNumber(seconds) || !takeValue(text)) return;
+    if (!validEvent(text)) fail("unknown event: " + text);
+    options.events.push_back({seconds, text});
+  }
+
+  void takeAnswer(SimOptions& options) {
+    std::string text;
+    if (!takeValue(text)) return;
+    const auto equals = text.find('=');
+    if (equals == std::string::npos || equals == 0) {
+      fail("--answer wants WHAT=ANSWER");
+      return;
+    }
+    options.answers.emplace_back(text.substr(0, equals), text.substr(equals + 1));
+  }
+
+  const std::vector<std::string>& args_;
+  std::string& error_;
+  std::size_t index_ = 0;
+};
+
+}  // namespace
+
+std::optional<SimOptions> parseSimCommandLine(const std::vector<std::string>& arguments, std::string& error) {
+  error.clear();
+  return Parser(arguments, error).parse();
+}
+
+const char* simUsage() {
+  return R"(Usage: orvane-sim --dir DIR --start "YYYY-MM-DD HH:MM:SS" --run SECONDS
+                  [--platform nt|9x] [--jitter MS]
+                  [--at SECONDS "set-clock YYYY-MM-DD HH:MM:SS"] [--at SECONDS "sleep SECONDS"]
+                  [--at SECONDS "menu PATH"] [--answer WHAT=ANSWER]...
+
+Runs the program's logic against a simulated Windows and prints, one line per
+event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
+
+  --dir DIR         plays the program's directory (task.dat, time.dat, wake.ini,
+                    di.wav, ...); DIR/system/ plays the Windows system directory
+                    (deskward.ini). Optional inputs: DIR/processes.txt (running
+                    processes, one "PID EXECUTABLE-PATH" per line), DIR/cmos.bin
+                    (128 bytes of CMOS), DIR/bios.bin (65,536 bytes, F0000-FFFFF).
+                    The program's writes go to DIR.
+  --start TIME      the local time at which the program starts.
+  --run SECONDS     how long virtual time runs after the start.
+  --platform nt|9x  the NT family (default) or Windows 95/98/ME.
+  --jitter MS       every 1000 ms timer fires MS milliseconds late, each tick
+                    later than the last, as real timers drift.
+  --at SECONDS EVENT
+                    runs EVENT that many seconds after the start:
+                      "set-clock YYYY-MM-DD HH:MM:SS"  the clock is set;
+                      "sleep SECONDS"  the machine sleeps: no timer fires; on
+                                       resume an expired wake timer comes first;
+                      "menu PATH"      a menu entry is chosen by its captions:
+                                       "文件(&F)/关机" in the menu bar,
+                                       "tray/快速执行/重启" in the tray menu.
+  --answer WHAT=ANSWER
+                    scripted answers. Defaults: a message box answers its first
+                    button ("确定"); a countdown runs to zero; a reminder stays
+                    open; any other window is closed with its cancel button or
+                    close box.
+                      message=取消    answers every question with "取消";
+                      TForm4=cancel   cancels each countdown as it opens;
+                      TForm12=TEXT    types TEXT into the password prompt and
+                                      presses "确定" (then "取消" if still open);
+                      CLASS=ANSWER    hands ANSWER to each window of CLASS.
+
+Log events: platform calls by their Windows names (ExitWindowsEx flags=13
+reserved=0, SetSystemPowerState suspend=1 force=1, ShellExecute verb=open
+file="..." dir="...", TerminateProcess pid=12, sndPlaySound file=... flags=3,
+SetWaitableTimer due=..., CmosWrite index=112 value=1, ...), "open CLASS ..."
+and "close CLASS" for windows, "message "TEXT" -> ANSWER" for message boxes,
+and the program's own steps ("rebuild", "dodo row=3").
+
+Exit code 0, or 2 with this text for bad arguments.
+)";
+}
+
+}  // namespace orvane

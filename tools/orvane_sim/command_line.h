@@ -1,0 +1,33 @@
+#pragma once
+// The command line of orvane-sim.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/date_time.h"
+
+namespace orvane {
+
+struct SimEvent {
+  double atSeconds = 0;
+  std::string text;  // "set-clock …", "sleep …" or "menu …"
+};
+
+struct SimOptions {
+  std::string directory;
+  DateTime start;
+  double runSeconds = 0;
+  int platformId = 2;
+  int jitterMs = 0;
+  std::vector<SimEvent> events;
+  std::vector<std::pair<std::string, std::string>> answers;
+  bool help = false;
+};
+
+// Nothing (with `error` set) when the arguments are not understood.
+std::optional<SimOptions> parseSimCommandLine(const std::vector<std::string>& arguments, std::string& error);
+const char* simUsage();
+
+}  // namespace orvane
