@@ -45,3 +45,5 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   as_root sh -c 'grep -q "^zh_CN.UTF-8 UTF-8" /etc/locale.gen || echo "zh_CN.UTF-8 UTF-8" >> /etc/locale.gen; locale-gen zh_CN.UTF-8 >/dev/null'
 fi
+
+"$(dirname "${BASH_SOURCE[0]}")/fetch-libjpeg.sh"

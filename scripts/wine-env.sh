@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shell helpers shared by run.sh, test.sh and the GUI tests (source, do not
 # run): a Wine prefix with a Chinese locale, a virtual X display, the program
 # folder inside the prefix, screenshots and the tray icon's menu.
@@ -23,15 +24,25 @@ wine_use_prefix() {
 }
 
 # Creates the prefix of wine_use_prefix once: no Mono or Gecko install
-# dialogs, output kept in a log beside it.
+# dialogs, output kept in a log beside it. A program that crashes ends with a
+# backtrace on its error output instead of waiting on a crash dialog.
 wine_prepare_prefix() {
   [ -f "$WINEPREFIX/system.reg" ] && return 0
   mkdir -p "$WINEPREFIX"
-  if ! WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$WINEPREFIX.log" 2>&1; then
-    echo "wine: wineboot failed, see $WINEPREFIX.log" >&2
+  if ! { WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i &&
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f; } >"$WINEPREFIX.log" 2>&1; then
+    echo "wine: preparing $WINEPREFIX failed, see $WINEPREFIX.log" >&2
     return 1
   fi
   wineserver -w
+}
+
+# Starts a wineserver that stays until headless_cleanup, and with it the
+# prefix's own processes (services, the desktop), their output discarded. A
+# program started later would otherwise pass its output on to them, and a
+# reader of that output (ctest) would wait for them to end.
+wine_start_services() {
+  wineserver -p && wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 # Starts a virtual display (Xvfb) on a free display number and exports DISPLAY.
@@ -46,7 +57,8 @@ xvfb_start() {
     rm -f "$number_file"
     return 1
   fi
-  export DISPLAY=":$(tr -d '\n' <"$number_file")"
+  DISPLAY=":$(tr -d '\n' <"$number_file")"
+  export DISPLAY
   rm -f "$number_file"
 }
 
@@ -81,8 +93,7 @@ screenshot() {
 }
 
 # On an X server without a notification area Wine shows its icons in its own
-# "Wine System Tray" window, from the left in the order they were added; the
-# window hides when the last icon is removed.
+# "Wine System Tray" window, from the left in the order they were added.
 tray_window() {
   xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1 | grep .
 }
@@ -91,23 +102,65 @@ tray_window() {
 # the middle of its first icon (in a fresh prefix: the only program's).
 tray_find_icon() {
   wait_until "$1" tray_window >/dev/null || return 1
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$(tray_window)")"
-  TRAY_X=$((X + HEIGHT / 2))
-  TRAY_Y=$((Y + HEIGHT / 2))
+  local geometry x y height
+  geometry="$(xdotool getwindowgeometry --shell "$(tray_window)")"
+  x="$(sed -n 's/^X=//p' <<<"$geometry")"
+  y="$(sed -n 's/^Y=//p' <<<"$geometry")"
+  height="$(sed -n 's/^HEIGHT=//p' <<<"$geometry")"
+  TRAY_X=$((x + height / 2))
+  TRAY_Y=$((y + height / 2))
 }
 
-window_of_class_shown() {
-  xdotool search --onlyvisible --class "^$1\$" >/dev/null 2>&1
+program_windows_shown() {
+  xdotool search --onlyvisible --class '^orvane\.exe$' 2>/dev/null | sort
 }
 
-# Right-clicks the icon found by tray_find_icon until a visible window of the
-# X class $1 (the program's popup menu) shows.
+# Succeeds when orvane.exe shows a window that is not in the list $1.
+new_program_window_shown() {
+  [ -n "$(comm -13 <(echo "$1") <(program_windows_shown))" ]
+}
+
+# Right-clicks the icon found by tray_find_icon until orvane.exe shows a new
+# window: its popup menu.
 tray_open_menu() {
-  local attempt
-  for attempt in 1 2 3; do
+  local before _
+  before="$(program_windows_shown)"
+  for _ in 1 2 3; do
     xdotool mousemove "$TRAY_X" "$TRAY_Y" click 3
-    wait_until 3 window_of_class_shown "$1" && return 0
+    wait_until 3 new_program_window_shown "$before" && return 0
   done
   return 1
+}
+
+# Installs the programs into the current prefix and starts $1 (orvane.exe
+# when not given) from the program folder in the background, its output going
+# to $WINEPREFIX.out.
+PROGRAM_PID=""
+program_start() {
+  local folder
+  folder="$(wine_install_program)"
+  (cd "$folder" && exec wine "${1:-orvane.exe}" >"$WINEPREFIX.out" 2>&1) &
+  PROGRAM_PID=$!
+}
+
+program_ended() {
+  ! kill -0 "$PROGRAM_PID" 2>/dev/null
+}
+
+# Quits the program as a user does: opens the tray icon's menu, saves a
+# screenshot named $1 with the menu open, and chooses "退出(&X)" by its
+# mnemonic. Fails when the menu does not open or the program does not end.
+program_quit_from_tray() {
+  tray_open_menu || { echo "tray: right-clicking the tray icon opened no menu" >&2; return 1; }
+  echo "screenshot: $(screenshot "$1")"
+  xdotool key x
+  wait_until 15 program_ended || { echo "tray: orvane.exe still runs after 退出(&X)" >&2; return 1; }
+}
+
+# Ends whatever a headless run left: the program, the prefix's Wine
+# processes and the virtual display.
+headless_cleanup() {
+  if [ -n "$PROGRAM_PID" ] && ! program_ended; then kill "$PROGRAM_PID" 2>/dev/null || true; fi
+  wineserver -k 2>/dev/null || true
+  xvfb_stop
 }

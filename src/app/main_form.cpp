@@ -1,8 +1,13 @@
 #include "app/main_form.h"
 
+#include "power/countdown_form.h"
+#include "power/lock_program.h"
+
 namespace orvane {
 
 namespace {
+constexpr const char* kStartWithWindowsEntry = "随系统启动";
+
 const MainTimerSpec& specOf(MainTimer timer) {
   for (const auto& spec : kMainTimers) {
     if (spec.id == timer) return spec;
@@ -11,20 +16,47 @@ const MainTimerSpec& specOf(MainTimer timer) {
 }
 }  // namespace
 
-MainForm::MainForm(Platform& platform, Ui& ui) : Form(ui), platform_(platform) { buildMenus(); }
+MainForm::MainForm(Platform& platform, Ui& ui)
+    : Form(ui), platform_(platform), powerActions_(platform), tasks_(platform.files, platform.clock, ui, *this) {
+  buildMenus();
+}
 
 void MainForm::buildMenus() {
   MenuItem file("文件(&F)");
+  file.children = powerEntries();
+  file.children.push_back(MenuItem::separator());
   file.children.emplace_back("退出(&X)", [this] { exitProgram(); });
   menuBar_.add(std::move(file));
 
+  MenuItem quick("快速执行");
+  quick.children = powerEntries();
+  trayMenu_.add(std::move(quick));
+  trayMenu_.add(MenuItem::separator());
+  trayMenu_.add(MenuItem(kStartWithWindowsEntry, [this] { startWithWindowsTrayClicked(); }));
+  trayMenu_.add(MenuItem::separator());
   trayMenu_.add(MenuItem("退出(&X)", [this] { exitProgram(); }));
 }
 
+// The power entries of "文件(&F)" and of the tray's "快速执行" (Shutoff1,
+// Reboot1, Logoff1, Standby1, Hibernate1, Lockcompute1/Locksystem2): they act
+// at once, without a countdown or a question.
+std::vector<MenuItem> MainForm::powerEntries() {
+  PowerActions& actions = powerActions_;
+  return {MenuItem("关机", [&actions] { actions.PowerOffSystem(); }),
+          MenuItem("重启", [&actions] { actions.RebootSystem(); }),
+          MenuItem("注销", [&actions] { actions.LogOffSystem(); }),
+          MenuItem("待机", [&actions] { actions.StandbySystem(); }),
+          MenuItem("休眠", [&actions] { actions.HibernateSystem(); }),
+          MenuItem("锁定", [&actions] { actions.LockComputer(); })};
+}
+
 void MainForm::FormCreate() {
+  loadStartupOptions();
   for (const auto& spec : kMainTimers) {
     if (spec.enabledAtStart) startTimer(spec.id);
   }
+  RebuildOccurrences();
+  loadLockFile();
 }
 
 void MainForm::startTimer(MainTimer timer) { ui().startTimer(*this, timer, specOf(timer).intervalMs); }
@@ -36,8 +68,20 @@ void MainForm::timerFired(int timerId) {
     case Timer1:
       Timer1Timer();
       break;
+    case Timer2:
+      Timer2Timer();
+      break;
     case Timer3:
       Timer3Timer();
+      break;
+    case Timer5:
+      Timer5Timer();
+      break;
+    case Timer7:
+      Timer7Timer();
+      break;
+    case Timer9:
+      Timer9Timer();
       break;
     default:
       break;
@@ -48,16 +92,88 @@ void MainForm::Timer1Timer() { stopTimer(Timer1); }
 
 void MainForm::Timer3Timer() { stopTimer(Timer3); }
 
+void MainForm::Timer2Timer() { tasks_.tick(); }
+
+// The rebuild checks, then, on the NT family, the working set is trimmed and
+// the waiting messages run.
+void MainForm::Timer5Timer() {
+  tasks_.checkClock();
+  if (!isNtFamily(platform_.system)) return;
+  platform_.system.trimWorkingSet();
+  ui().processMessages();
+}
+
+void MainForm::RebuildOccurrences() { tasks_.rebuild(); }
+
+void MainForm::dodo(int row) {
+  ui().trace("dodo row=" + std::to_string(row));
+  if (row > 0) RebuildOccurrences();
+}
+
+// A countdown requested through Timer9 opens one tick later, when the
+// requester has returned; it runs modally while the other timers go on.
+void MainForm::Timer9Timer() {
+  stopTimer(Timer9);
+  CountdownForm countdown(ui(), powerActions_, countdownRequest_);
+  ui().showModal(countdown);
+}
+
+// 100 ms after the main window became visible: back to the tray when the
+// password prompt was cancelled.
+void MainForm::Timer7Timer() {
+  stopTimer(Timer7);
+  if (passwordGate_.cancelled()) hideToTray();
+}
+
 void MainForm::showFromTray() {
+  const bool becomesVisible = !shown_;
   shown_ = true;
   changed();
+  if (!becomesVisible) return;
+  ui().trace("show TForm3");
+  passwordGate_.passes();
+  startTimer(Timer7);
 }
 
 void MainForm::hideToTray() {
+  if (shown_) ui().trace("hide TForm3");
   shown_ = false;
   changed();
 }
 
 void MainForm::exitProgram() { ui().quit(); }
+
+void MainForm::loadStartupOptions() {
+  advancedPage_.startWithWindows().migrate();
+  advancedPage_.loadStartWithWindows();
+  trayStartWithWindows().checked = advancedPage_.options().startWithWindows;
+  advancedPage_.loadAutoLogon();
+}
+
+void MainForm::loadLockFile() {
+  if (advancedPage_.loadLockOptions()) startLockProgram(platform_.shell, platform_.files);
+}
+
+// The wake-up computation and the values of "开机设定" (with the start with
+// Windows they imply) are saved by their subsystems before these steps.
+void MainForm::saveOptions() {
+  advancedPage_.saveStartWithWindows();
+  trayStartWithWindows().checked = advancedPage_.options().startWithWindows;
+  advancedPage_.saveAutoLogon();
+  advancedPage_.saveStartInTray();
+  advancedPage_.saveLockOptions();
+  hideToTray();
+}
+
+MenuItem& MainForm::trayStartWithWindows() { return *trayMenu_.find(kStartWithWindowsEntry); }
+
+// Flips its check mark, stores the wish, and the page's box follows.
+void MainForm::startWithWindowsTrayClicked() {
+  MenuItem& entry = trayStartWithWindows();
+  entry.checked = !entry.checked;
+  advancedPage_.startWithWindows().set(entry.checked);
+  advancedPage_.options().startWithWindows = entry.checked;
+  advancedPage_.changed();
+}
 
 }  // namespace orvane

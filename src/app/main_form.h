@@ -5,9 +5,15 @@
 
 #include <array>
 
+#include "app/advanced_page.h"
 #include "app/menu.h"
+#include "app/password_gate.h"
 #include "platform/form.h"
 #include "platform/platform.h"
+#include "power/countdown_request.h"
+#include "power/power_actions.h"
+#include "scheduler/task_page.h"
+#include "scheduler/task_scheduler.h"
 
 namespace orvane {
 
@@ -35,7 +41,7 @@ inline constexpr std::array<MainTimerSpec, 7> kMainTimers{{
     {Timer9, 1000, false},
 }};
 
-class MainForm : public Form {
+class MainForm : public Form, private TaskSchedulerHost {
  public:
   static constexpr const char* kWindowClass = "TForm3";
 
@@ -47,8 +53,18 @@ class MainForm : public Form {
   // question decides between the tray and the end of the program).
   void closeBox() override {}
 
-  // The creation handler: starts the timers that run from the start.
+  // The creation handler: starts the timers that run from the start and
+  // builds today's occurrence table.
   void FormCreate();
+
+  // Reloads the task file and rebuilds the occurrence table and the visible
+  // task list.
+  void RebuildOccurrences();
+  // The dispatcher's entry for a due row (from 1): rebuilds the table first.
+  // Its actions come with the dispatcher.
+  void dodo(int row) override;
+  TaskScheduler& tasks() { return tasks_; }
+  const TaskPage& taskPage() const { return taskPage_; }
 
   void startTimer(MainTimer timer);
   void stopTimer(MainTimer timer);
@@ -61,18 +77,49 @@ class MainForm : public Form {
   // "退出(&X)": the message loop ends at once, without a question.
   void exitProgram();
 
+  // "OK" on "高级选项" and "确定" on "开机设定": the options save, in its
+  // order; a refused write throws OperationError and ends it at that step.
+  void saveOptions();
+  AdvancedPage& advancedPage() { return advancedPage_; }
+  PasswordGate& passwordGate() { return passwordGate_; }
+
   Menu& menuBar() { return menuBar_; }
   Menu& trayMenu() { return trayMenu_; }
 
+  PowerActions& powerActions() { return powerActions_; }
+  // What the next shutdown countdown does: set it, then start Timer9.
+  CountdownRequest& countdownRequest() { return countdownRequest_; }
+
  private:
+  void stopTaskTick() override { stopTimer(Timer2); }
+  void startTaskTick() override { startTimer(Timer2); }
+  void occurrencesRebuilt() override { changed(); }
   void buildMenus();
+  std::vector<MenuItem> powerEntries();
   void Timer1Timer();
+  void Timer2Timer();
   void Timer3Timer();
+  void Timer5Timer();
+  void Timer7Timer();
+  void Timer9Timer();
+  // Start-up steps of the settings: the start-with-Windows migration and
+  // state and the auto-logon state; then, after the task file, the lock file.
+  void loadStartupOptions();
+  void loadLockFile();
+  // The tray entry "随系统启动".
+  MenuItem& trayStartWithWindows();
+  void startWithWindowsTrayClicked();
 
   Platform& platform_;
   Menu menuBar_;
   Menu trayMenu_;
+  PowerActions powerActions_;
+  CountdownRequest countdownRequest_;
+  TaskScheduler tasks_;
+  TaskPage taskPage_{tasks_.table()};
   bool shown_ = false;
+  AdvancedPage advancedPage_{platform_, ui(), *this};
+  PasswordGate passwordGate_{ui(), platform_.files};
 };
 
 }  // namespace orvane

@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "common/ini_settings.h"
+#include "app/settings_keys.h"
 
 namespace orvane {
 
@@ -11,8 +11,8 @@ constexpr std::string_view kTrayPrefix = "tray/";
 Program::Program(Platform& platform, Ui& ui) : platform_(platform), ui_(ui), mainForm_(platform, ui) {}
 
 void Program::start() {
-  IniSettings settings(platform_.files, platform_.files.programDirectory() / "wake.ini");
-  const bool startInTray = settings.readFlag("tray", "tray");
+  const bool startInTray = readSettingFlag(wakeSettings(platform_.files), wake_ini::kStartInTray);
+  mainForm_.advancedPage().options().startInTray = startInTray;
   ui_.showModeless(mainForm_);
   mainForm_.FormCreate();
   if (!startInTray) mainForm_.showFromTray();

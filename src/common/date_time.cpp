@@ -123,7 +123,8 @@ CivilDate DateTime::date() const { return civilFromDays(dayNumber() + kEpochDays
 
 TimeOfDay DateTime::time() const {
   const std::int64_t ms = millisecondsOfDay();
-  return {static_cast<int>(ms / kMillisecondsPerHour), static_cast<int>(ms % kMillisecondsPerHour / kMillisecondsPerMinute),
+  return {static_cast<int>(ms / kMillisecondsPerHour),
+          static_cast<int>(ms % kMillisecondsPerHour / kMillisecondsPerMinute),
           static_cast<int>(ms % kMillisecondsPerMinute / kMillisecondsPerSecond),
           static_cast<int>(ms % kMillisecondsPerSecond)};
 }

@@ -50,8 +50,8 @@ class DateTime {
 
   double value() const { return days_; }
   std::int64_t totalMilliseconds() const;  // rounded to the millisecond
-  std::int64_t dayNumber() const;           // whole days since the epoch
-  std::int64_t millisecondsOfDay() const;   // 0 .. 86'399'999
+  std::int64_t dayNumber() const;          // whole days since the epoch
+  std::int64_t millisecondsOfDay() const;  // 0 .. 86'399'999
 
   CivilDate date() const;
   TimeOfDay time() const;

@@ -80,6 +80,24 @@ std::string encode(unsigned codePage, std::wstring_view wide) {
   return bytes;
 }
 
+bool isSurrogate(wchar_t c, wchar_t first) { return c >= first && c <= first + 0x3FF; }
+
+// GBK has no characters beyond the Basic Multilingual Plane: each surrogate
+// pair, like a stray surrogate, becomes one '?'.
+std::wstring withoutSurrogates(std::wstring_view wide) {
+  std::wstring result;
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    const bool high = isSurrogate(wide[i], 0xD800);
+    if (!high && !isSurrogate(wide[i], 0xDC00)) {
+      result += wide[i];
+      continue;
+    }
+    result += L'?';
+    if (high && i + 1 < wide.size() && isSurrogate(wide[i + 1], 0xDC00)) ++i;
+  }
+  return result;
+}
+
 #else
 
 constexpr const char* kGbkCharset = "CP936";
@@ -99,7 +117,8 @@ std::string convert(const char* to, const char* from, std::string_view input, st
     std::size_t inLeft = input.size() - position;
     char* out = buffer;
     std::size_t outLeft = sizeof buffer;
-    const bool failed = iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) && errno != E2BIG;
+    const bool failed =
+        iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) && errno != E2BIG;
     output.append(buffer, static_cast<std::size_t>(out - buffer));
     position = input.size() - inLeft;
     if (failed) {
@@ -119,7 +138,7 @@ std::string convert(const char* to, const char* from, std::string_view input, st
 #ifdef _WIN32
 
 std::wstring gbkToWide(std::string_view gbk) { return decode(kGbkCodePage, gbk, gbkUnitLength); }
-std::string wideToGbk(std::wstring_view wide) { return encode(kGbkCodePage, wide); }
+std::string wideToGbk(std::wstring_view wide) { return encode(kGbkCodePage, withoutSurrogates(wide)); }
 std::wstring utf8ToWide(std::string_view utf8) { return decode(CP_UTF8, utf8, utf8UnitLength); }
 std::string wideToUtf8(std::wstring_view wide) { return encode(CP_UTF8, wide); }
 std::string gbkToUtf8(std::string_view gbk) { return wideToUtf8(gbkToWide(gbk)); }
@@ -131,9 +150,7 @@ std::string gbkToUtf8(std::string_view gbk) {
   return convert("UTF-8", kGbkCharset, gbk, "\xEF\xBF\xBD", gbkUnitLength);
 }
 
-std::string utf8ToGbk(std::string_view utf8) {
-  return convert(kGbkCharset, "UTF-8", utf8, "?", utf8UnitLength);
-}
+std::string utf8ToGbk(std::string_view utf8) { return convert(kGbkCharset, "UTF-8", utf8, "?", utf8UnitLength); }
 
 #endif
 

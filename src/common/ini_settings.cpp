@@ -25,7 +25,8 @@ std::vector<std::string> IniSettings::keys(std::string_view section) const { ret
 void IniSettings::write(std::string_view section, std::string_view key, std::string_view value) {
   ProfileFile file = load();
   file.write(section, key, value);
-  if (!replaceFileAtomically(files_, path_, file.serialize())) throw OperationError("Unable to write to " + shownPath());
+  if (!replaceFileAtomically(files_, path_, file.serialize()))
+    throw OperationError("Unable to write to " + shownPath());
 }
 
 void IniSettings::writeFlag(std::string_view section, std::string_view key, bool on) {

@@ -35,7 +35,8 @@ bool isBlankLine(std::string_view line) { return trimBlanks(line).empty(); }
 // A value enclosed in a matching pair of quotes (double or single) reads
 // without them.
 std::string_view unquoted(std::string_view value) {
-  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  const bool quoted =
+      value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
   return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
@@ -108,7 +109,8 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
 void ProfileFile::removeKey(std::string_view section, std::string_view key) {
   const auto sectionLine = findSection(section);
   if (!sectionLine) return;
-  if (const auto keyLine = findKey(*sectionLine, key)) lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*keyLine));
+  if (const auto keyLine = findKey(*sectionLine, key))
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*keyLine));
 }
 
 std::string ProfileFile::serialize() const {

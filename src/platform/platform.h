@@ -8,6 +8,7 @@
 #include "platform/power.h"
 #include "platform/ras.h"
 #include "platform/registry.h"
+#include "platform/secrets.h"
 #include "platform/shell.h"
 #include "platform/sockets.h"
 #include "platform/system.h"
@@ -25,6 +26,7 @@ struct Platform {
   PortApi& ports;
   SocketApi& sockets;
   RasApi& ras;
+  SecretStore& secrets;
 };
 
 }  // namespace orvane

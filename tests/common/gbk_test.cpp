@@ -20,7 +20,7 @@ TEST(GbkTest, ConvertsChineseBothWays) {
 
 TEST(GbkTest, ReplacesBytesThatAreNotGbk) {
   EXPECT_EQ(gbkToUtf8("\xFF"), kReplacement);
-  EXPECT_EQ(gbkToUtf8("a\x81"), "a" + kReplacement);  // a lead byte cut off at the end
+  EXPECT_EQ(gbkToUtf8("a\x81"), "a" + kReplacement);       // a lead byte cut off at the end
   EXPECT_EQ(gbkToUtf8("\x81\x30x"), kReplacement + "0x");  // a lead byte before a byte that cannot follow it
   EXPECT_EQ(gbkToUtf8("\xFF" + kChineseGbk + "\xFF"), kReplacement + "中文" + kReplacement);
   EXPECT_EQ(gbkToUtf8(std::string(1000, '\xFF')).size(), 3000u);
@@ -38,7 +38,10 @@ TEST(GbkTest, UpperCasesAsciiLettersOnly) {
   EXPECT_EQ(asciiUpper("a" + kChineseGbk + "z"), "A" + kChineseGbk + "Z");
   // 0x81 0x61 is one Chinese character whose second byte is the code of 'a'.
   EXPECT_EQ(asciiUpper("\x81\x61x"), "\x81\x61X");
-  EXPECT_EQ(asciiUpper("\xFF" "a"), "\xFF" "A");
+  EXPECT_EQ(asciiUpper("\xFF"
+                       "a"),
+            "\xFF"
+            "A");
 }
 
 TEST(GbkTest, ComparesIgnoringAsciiCaseOnly) {
@@ -53,8 +56,25 @@ TEST(GbkTest, TrimsBlanksAndControlBytesAtBothEnds) {
   EXPECT_EQ(trimBlanks(" \t a b \r\n"), "a b");
   EXPECT_EQ(trimBlanks(" \t\r\n"), "");
   EXPECT_EQ(trimBlanks(kChineseGbk + " "), kChineseGbk);
-  EXPECT_EQ(trimBlanks("\x1A" "x"), "x");
+  EXPECT_EQ(trimBlanks("\x1A"
+                       "x"),
+            "x");
 }
+
+#ifdef _WIN32
+TEST(GbkTest, ConvertsToAndFromUtf16WithCodePage936) {
+  EXPECT_EQ(gbkToWide(kChineseGbk), L"中文");
+  EXPECT_EQ(wideToGbk(L"中文"), kChineseGbk);
+  EXPECT_EQ(gbkToWide("a\xFF"), L"a\xFFFD");
+  EXPECT_EQ(wideToGbk(L"a\xD83D\xDE00"
+                      L"b\xDC00"),
+            "a?b?");  // beyond the BMP; a stray surrogate
+  EXPECT_EQ(utf8ToWide("中\xC3"), L"中\xFFFD");
+  EXPECT_EQ(wideToUtf8(L"退出"), "退出");
+  EXPECT_EQ(gbkToWide(""), L"");
+  EXPECT_EQ(wideToGbk(L""), "");
+}
+#endif
 
 }  // namespace
 }  // namespace orvane

@@ -14,13 +14,14 @@ SimWorld::SimWorld(const std::filesystem::path& directory, DateTime start)
       log_([this] { return formatDateTimeMs(time_.localNow()); }),
       files_(directory),
       registry_(log_),
+      secrets_(log_),
       power_(log_),
       shell_(log_, files_),
       system_(log_),
       hardware_(log_),
       network_(log_),
       ui_(time_, log_),
-      platform_{system_, files_, time_, power_, shell_, registry_, hardware_, hardware_, network_, network_} {
+      platform_{system_, files_, time_, power_, shell_, registry_, hardware_, hardware_, network_, network_, secrets_} {
   time_.setLog(&log_);
   loadInputs();
 }
@@ -40,6 +41,7 @@ void SimWorld::loadInputs() {
 void SimWorld::setPlatformId(int id) {
   system_.setPlatformId(id);
   power_.setTokenAvailable(id == static_cast<int>(PlatformFamily::NT));
+  secrets_.setSupported(id == static_cast<int>(PlatformFamily::NT));
 }
 
 void SimWorld::run(double seconds, const std::function<void()>& first) {

@@ -15,6 +15,7 @@
 #include "platform/sim/sim_network.h"
 #include "platform/sim/sim_power.h"
 #include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_secrets.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_system.h"
 #include "platform/sim/sim_time.h"
@@ -29,7 +30,8 @@ class SimWorld {
   // cmos.bin (128 bytes), bios.bin (65,536 bytes of F0000-FFFFF).
   SimWorld(const std::filesystem::path& directory, DateTime start);
 
-  // 2 = NT family, 1 = Windows 9x/ME (no process token), anything else as is.
+  // 2 = NT family, 1 = Windows 9x/ME (no process token, no private data
+  // store), anything else as is.
   void setPlatformId(int id);
 
   // Runs `first` (the program's start, which may open modal windows) and
@@ -48,6 +50,7 @@ class SimWorld {
   SimUi& ui() { return ui_; }
   SimFiles& files() { return files_; }
   SimRegistry& registry() { return registry_; }
+  SimSecrets& secrets() { return secrets_; }
   SimPower& power() { return power_; }
   SimShell& shell() { return shell_; }
   SimSystem& system() { return system_; }
@@ -61,6 +64,7 @@ class SimWorld {
   EventLog log_;
   SimFiles files_;
   SimRegistry registry_;
+  SimSecrets secrets_;
   SimPower power_;
   SimShell shell_;
   SimSystem system_;

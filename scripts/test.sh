@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Builds both trees and runs every test: the native tests, the Windows tests
+# under Wine (on a virtual display) and the GUI tests (tests/gui/*.sh). Ends
+# with a pass/fail line per stage and exits non-zero when any stage failed.
+# Logs go to build/test-logs/.
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+
+logs="$ORVANE_ROOT/build/test-logs"
+jobs="$(nproc)"
+stages=()
+results=()
+passed=0
+failed=0
+
+# Runs stage $1 (a name) as the command "${@:2}", its output shown and kept
+# in build/test-logs/$1.log.
+stage() {
+  local name="$1" started=$SECONDS status
+  shift
+  echo "=== $name"
+  mkdir -p "$logs"
+  "$@" 2>&1 | tee "$logs/$name.log"
+  status=${PIPESTATUS[0]}
+  stages+=("$name")
+  if [ "$status" -eq 0 ]; then results+=("PASS ($((SECONDS - started)) s)"); else results+=("FAIL ($((SECONDS - started)) s)"); fi
+  return "$status"
+}
+
+# Adds the counts of ctest's closing line in the log of stage $1; a run of no
+# test is a failure.
+count_ctest() {
+  local line
+  line="$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$logs/$1.log" | tail -n 1)"
+  if [ -z "$line" ]; then
+    echo "$1: ran no test" >&2
+    return 1
+  fi
+  local bad total
+  bad="$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")"
+  total="$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")"
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+  [ "$total" -gt 0 ]
+}
+
+ctest_run() {
+  ctest --test-dir "$1" --output-on-failure --timeout 300 -j "$jobs"
+}
+
+# The Windows tests run under Wine in their own prefix, on a virtual display
+# for those that open windows.
+windows_tests() (
+  trap headless_cleanup EXIT
+  wine_use_prefix "$ORVANE_ROOT/build/wine/tests"
+  xvfb_start && wine_prepare_prefix && wine_start_services && ctest_run "$ORVANE_WIN_BUILD"
+)
+
+gui_tests() {
+  local script status=0
+  for script in "$ORVANE_ROOT"/tests/gui/*.sh; do
+    echo "--- $(basename "$script")"
+    if env -u DISPLAY "$script"; then
+      echo "gui-test PASS $(basename "$script")"
+    else
+      echo "gui-test FAIL $(basename "$script")"
+      status=1
+    fi
+  done
+  return "$status"
+}
+
+count_gui() {
+  passed=$((passed + $(grep -c '^gui-test PASS' "$logs/gui-tests.log")))
+  failed=$((failed + $(grep -c '^gui-test FAIL' "$logs/gui-tests.log")))
+}
+
+not_run() {
+  stages+=("$1")
+  results+=("FAIL (not run: $2 failed)")
+}
+
+if stage native-build "$ORVANE_ROOT/scripts/build.sh" native; then
+  stage native-tests ctest_run "$ORVANE_ROOT/build/native"
+  count_ctest native-tests || results[-1]="FAIL (no test ran)"
+else
+  not_run native-tests native-build
+fi
+if stage win-build "$ORVANE_ROOT/scripts/build.sh" win; then
+  stage windows-tests windows_tests
+  count_ctest windows-tests || results[-1]="FAIL (no test ran)"
+  stage gui-tests gui_tests
+  count_gui
+else
+  not_run windows-tests win-build
+  not_run gui-tests win-build
+fi
+
+echo
+echo "=== summary"
+status=0
+for i in "${!stages[@]}"; do
+  printf '%-14s %s\n' "${stages[$i]}" "${results[$i]}"
+  [[ "${results[$i]}" == PASS* ]] || status=1
+done
+echo "tests: $passed passed, $failed failed"
+exit "$status"

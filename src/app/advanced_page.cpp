@@ -1,0 +1,64 @@
+#include "app/advanced_page.h"
+
+#include "app/set_password_form.h"
+#include "app/settings_keys.h"
+
+namespace orvane {
+
+AdvancedPage::AdvancedPage(Platform& platform, Ui& ui, Form& owner)
+    : platform_(platform), ui_(ui), owner_(owner), startWithWindows_(platform), autoLogon_(platform) {}
+
+void AdvancedPage::loadStartWithWindows() {
+  options_.startWithWindows = startWithWindows_.isOn();
+  changed();
+}
+
+void AdvancedPage::loadAutoLogon() {
+  if (ntFamily()) {
+    const AutoLogonSettings settings = autoLogon_.read();
+    options_.autoLogon = settings.enabled;
+    options_.userName = settings.userName;
+    options_.password = settings.password;
+  } else {
+    options_.userName = platform_.system.userName();
+    options_.autoLogonAvailable = false;
+  }
+  autoLogonClicked();
+}
+
+bool AdvancedPage::loadLockOptions() {
+  const IniSettings settings = lockSettings(platform_.files);
+  options_.lockAtStart = readSettingFlag(settings, deskward_ini::kLockAtStart);
+  options_.settingsNeedPassword = readSettingFlag(settings, deskward_ini::kSettingsNeedPassword);
+  changed();
+  return options_.lockAtStart;
+}
+
+void AdvancedPage::saveStartWithWindows() { startWithWindows_.set(options_.startWithWindows); }
+
+void AdvancedPage::saveAutoLogon() {
+  if (ntFamily()) autoLogon_.save({options_.autoLogon, options_.userName, options_.password});
+}
+
+void AdvancedPage::saveStartInTray() {
+  IniSettings settings = wakeSettings(platform_.files);
+  writeSettingFlag(settings, wake_ini::kStartInTray, options_.startInTray);
+}
+
+void AdvancedPage::saveLockOptions() {
+  IniSettings settings = lockSettings(platform_.files);
+  writeSettingFlag(settings, deskward_ini::kLockAtStart, options_.lockAtStart);
+  writeSettingFlag(settings, deskward_ini::kSettingsNeedPassword, options_.settingsNeedPassword);
+}
+
+void AdvancedPage::autoLogonClicked() {
+  options_.autoLogonFieldsEnabled = options_.autoLogonAvailable && options_.autoLogon;
+  changed();
+}
+
+void AdvancedPage::setPasswordClicked() {
+  SetPasswordForm form(ui_, platform_.files);
+  ui_.showModal(form);
+}
+
+}  // namespace orvane

@@ -1,0 +1,36 @@
+#include "app/password_prompt_form.h"
+
+#include "app/password_scramble.h"
+#include "common/gbk.h"
+#include "power/lock_program.h"
+
+namespace orvane {
+
+PasswordPromptForm::PasswordPromptForm(Ui& ui, FileSystem& files)
+    : Form(ui), files_(files), picture_(loadJpeg(files, files.programDirectory() / kPictureFile)) {}
+
+void PasswordPromptForm::answerScripted(const std::string& answer) {
+  entry = utf8ToGbk(answer);
+  okClicked();
+  if (isOpen()) cancelClicked();
+}
+
+void PasswordPromptForm::prepare() {
+  cancelled_ = false;
+  entry.clear();
+}
+
+void PasswordPromptForm::okClicked() {
+  if (passwordMatches(entry, readStoredPassword(files_))) {
+    close(kResultOk);
+    return;
+  }
+  ui().showWarningBox("密码错误！");
+}
+
+void PasswordPromptForm::cancelClicked() {
+  cancelled_ = true;
+  close(kResultCancel);
+}
+
+}  // namespace orvane

@@ -1,0 +1,174 @@
+// The password prompt on Windows: a borderless window centred on the main
+// window, its background the shipped picture (a dark blue when it is
+// missing), the label "请输入密码：" drawn on it in white, a field that shows
+// "*" for each character, and "确定" (the default button: Enter in the field)
+// and "取消" (Esc). Alt+F4 and a close from the taskbar cancel as well.
+
+#include "app/password_prompt_window.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/password_prompt_form.h"
+#include "common/gbk.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_look.h"
+#include "platform/win32/win32_ui.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+// The picture's own size; the window takes it at 96 DPI.
+constexpr int kClientWidth = 360;
+constexpr int kClientHeight = 190;
+constexpr COLORREF kPlainBackground = RGB(20, 50, 79);
+constexpr COLORREF kLabelColour = RGB(255, 255, 255);
+constexpr COLORREF kEdgeColour = RGB(92, 140, 170);
+constexpr RECT kLabel{140, 50, 340, 72};
+
+enum ControlId : int { kEntry = 100, kOk = IDOK, kCancel = IDCANCEL };
+
+const ControlSpec kControls[] = {
+    {kEntry, L"EDIT", ES_AUTOHSCROLL | ES_PASSWORD | WS_BORDER | WS_TABSTOP, "", 140, 76, 196, 24},
+    {kOk, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, "确定", 160, 130, 82, 28},
+    {kCancel, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, "取消", 254, 130, 82, 28},
+};
+
+// The picture as a top-down 24-bit DIB: blue, green, red, rows padded to
+// four bytes.
+struct Dib {
+  BITMAPINFO info{};
+  std::vector<std::uint8_t> bits;
+};
+
+Dib toDib(const Picture& picture) {
+  Dib dib;
+  dib.info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  dib.info.bmiHeader.biWidth = picture.width;
+  dib.info.bmiHeader.biHeight = -picture.height;
+  dib.info.bmiHeader.biPlanes = 1;
+  dib.info.bmiHeader.biBitCount = 24;
+  dib.info.bmiHeader.biCompression = BI_RGB;
+  const auto width = static_cast<std::size_t>(picture.width);
+  const std::size_t stride = (width * 3 + 3) & ~std::size_t{3};
+  dib.bits.assign(stride * static_cast<std::size_t>(picture.height), 0);
+  for (std::size_t y = 0; y < static_cast<std::size_t>(picture.height); ++y) {
+    for (std::size_t x = 0; x < width; ++x) {
+      const std::uint8_t* rgb = &picture.rgb[(y * width + x) * 3];
+      std::uint8_t* bgr = &dib.bits[y * stride + x * 3];
+      bgr[0] = rgb[2];
+      bgr[1] = rgb[1];
+      bgr[2] = rgb[0];
+    }
+  }
+  return dib;
+}
+
+class PasswordPromptWindow : public View {
+ public:
+  PasswordPromptWindow(PasswordPromptForm& form, Win32Ui& ui) : View(form, ui), form_(form) {
+    if (form.picture()) dib_ = toDib(*form.picture());
+  }
+  ~PasswordPromptWindow() override { destroy(); }
+
+  void create(HWND owner) override;
+  void refresh() override { setWindowTextGbk(entry(), form_.entry); }
+
+ private:
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void paint();
+  void okClicked();
+  void applyDpi();
+  HWND entry() const { return GetDlgItem(handle(), kEntry); }
+
+  PasswordPromptForm& form_;
+  std::optional<Dib> dib_;
+  MessageFont font_;
+  FocusKeeper focus_;
+};
+
+void PasswordPromptWindow::create(HWND owner) {
+  WindowSpec spec;
+  spec.className = L"TForm12";
+  spec.title = ui().applicationTitle();
+  spec.style = kStyle;
+  spec.exStyle = kExStyle;
+  spec.parent = owner;
+  if (!createWindow(spec)) return;
+  createControls(handle(), kControls);
+  SendMessageW(entry(), EM_SETPASSWORDCHAR, L'*', 0);
+  applyDpi();
+  refresh();
+}
+
+LRESULT PasswordPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: paint(); return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) != kOk) break;
+      okClicked();
+      return 0;
+    case WM_DPICHANGED: applyDpi(); return 0;
+    case WM_ACTIVATE: focus_.activated(handle(), wParam, entry()); return 0;
+    default: break;
+  }
+  return View::onMessage(message, wParam, lParam);
+}
+
+void PasswordPromptWindow::okClicked() {
+  form_.entry = windowTextGbk(entry());
+  form_.okClicked();
+  if (!form_.isOpen()) return;
+  SetFocus(entry());
+  SendMessageW(entry(), EM_SETSEL, 0, -1);
+}
+
+void PasswordPromptWindow::paint() {
+  PAINTSTRUCT paint{};
+  HDC context = BeginPaint(handle(), &paint);
+  RECT client{};
+  GetClientRect(handle(), &client);
+  if (dib_) {
+    SetStretchBltMode(context, HALFTONE);
+    StretchDIBits(context, 0, 0, client.right, client.bottom, 0, 0, dib_->info.bmiHeader.biWidth,
+                  -dib_->info.bmiHeader.biHeight, dib_->bits.data(), &dib_->info, DIB_RGB_COLORS, SRCCOPY);
+  } else {
+    HBRUSH plain = CreateSolidBrush(kPlainBackground);
+    FillRect(context, &client, plain);
+    DeleteObject(plain);
+  }
+  HBRUSH edge = CreateSolidBrush(kEdgeColour);
+  FrameRect(context, &client, edge);
+  DeleteObject(edge);
+  const unsigned dpi = windowDpi(handle());
+  RECT label{scaled(kLabel.left, dpi), scaled(kLabel.top, dpi), scaled(kLabel.right, dpi), scaled(kLabel.bottom, dpi)};
+  HGDIOBJ previous = SelectObject(context, font_.at(dpi));
+  SetBkMode(context, TRANSPARENT);
+  SetTextColor(context, kLabelColour);
+  DrawTextW(context, utf8ToWide("请输入密码：").c_str(), -1, &label, DT_LEFT | DT_BOTTOM | DT_SINGLELINE);
+  SelectObject(context, previous);
+  EndPaint(handle(), &paint);
+}
+
+void PasswordPromptWindow::applyDpi() {
+  setChildFonts(handle(), font_.at(windowDpi(handle())));
+  layoutControls(handle(), kControls);
+  placeCentred(handle(), ui().mainWindow(), kClientWidth, kClientHeight);
+}
+
+}  // namespace
+
+void registerPasswordPromptView(Win32Ui& ui) {
+  ui.registerView(PasswordPromptForm::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
+    // The class name says which model it is.
+    return std::make_unique<PasswordPromptWindow>(static_cast<PasswordPromptForm&>(form), owner);
+  });
+}
+
+}  // namespace orvane

@@ -1,0 +1,27 @@
+#include "app/set_password_form.h"
+
+#include "app/password_scramble.h"
+#include "app/settings_keys.h"
+#include "power/lock_program.h"
+
+namespace orvane {
+
+void SetPasswordForm::okClicked() {
+  if (!passwordMatches(oldPassword, readStoredPassword(files_))) {
+    ui().showMessage("旧密码输入错误！", MessageButtons::Ok);
+    return;
+  }
+  if (newPassword != confirmation) {
+    ui().showMessage("两次输入的新密码不相同！", MessageButtons::Ok);
+    return;
+  }
+  const MessageAnswer answer =
+      ui().showMessage("忘记密码可能导致无法进入系统，请小心保管你的新密码。确定要更改吗？", MessageButtons::OkCancel);
+  if (answer == MessageAnswer::Ok) {
+    IniSettings settings = lockSettings(files_);
+    writeSetting(settings, deskward_ini::kPassword, scramblePassword(newPassword));
+  }
+  close(answer == MessageAnswer::Ok ? kResultOk : kResultCancel);
+}
+
+}  // namespace orvane

@@ -1,0 +1,50 @@
+#pragma once
+// Whole seconds of the local clock for a check that a window timer runs about
+// once a second. Such a timer fires a little late every time, so now and then
+// a second passes without a tick, and a check that compares only the current
+// second would miss whatever was due in it. This keeps the last second that
+// was examined and hands out every second since then, in order, when the gap
+// is small (a late or busy tick); after a larger gap (the clock set forward
+// or back, the machine asleep) only the current second, so nothing skipped
+// that way is run late.
+
+#include <cstdint>
+#include <optional>
+
+#include "common/date_time.h"
+
+namespace orvane {
+
+// Whole seconds since the epoch of the date-time value (milliseconds dropped).
+std::int64_t wholeSecondsOf(DateTime value);
+DateTime fromWholeSeconds(std::int64_t seconds);
+
+class SecondCatchUp {
+ public:
+  // The largest gap, in seconds, that is still caught up.
+  static constexpr std::int64_t kMaxGapSeconds = 3;
+
+  // Calls visit(second) for every second not yet examined up to `now`, in
+  // order; each second counts as examined from the moment its visit begins,
+  // so a second is never handed out twice.
+  template <typename Visit>
+  void forEachNewSecond(std::int64_t now, Visit&& visit) {
+    for (std::int64_t second = firstToExamine(now); second <= now; ++second) {
+      last_ = second;
+      visit(second);
+    }
+  }
+
+  // The first second that is still to be examined, as of `now`: the one after
+  // the last examined while a tick would still catch up with it, otherwise
+  // `now` itself, and the seconds before it are given up.
+  std::int64_t firstPending(std::int64_t now);
+
+ private:
+  bool withinReach(std::int64_t now) const { return last_ && now >= *last_ && now - *last_ <= kMaxGapSeconds; }
+  std::int64_t firstToExamine(std::int64_t now) const { return withinReach(now) ? *last_ + 1 : now; }
+
+  std::optional<std::int64_t> last_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,209 @@
+// deskward.exe, the companion lock program, and the Win32 view of its lock
+// screen: one window that covers every monitor, stays above all other
+// windows and keeps the keyboard focus, with the password field in the
+// middle of the primary monitor. Its close box, Esc and Alt+F4 reach the
+// model's close box, which refuses them; the end of the Windows session is
+// not held up. While it runs, the keys that lead to other windows (the
+// Windows keys, Alt+Tab, Alt+Esc, Ctrl+Esc) are swallowed.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "common/gbk.h"
+#include "lock/lock_screen.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_look.h"
+#include "platform/win32/win32_ui.h"
+
+namespace orvane {
+
+namespace {
+
+// Held while a lock screen runs, so that a second start does nothing.
+const wchar_t kRunningMutex[] = L"OrvaneLockScreenRunning";
+constexpr UINT_PTR kGuardTimer = 1;
+constexpr UINT kGuardIntervalMs = 500;
+constexpr COLORREF kBackgroundColour = RGB(16, 40, 72);
+constexpr COLORREF kTextColour = RGB(255, 255, 255);
+
+enum ControlId : int { kTitle = 100, kPrompt = 101, kPasswordField = 102, kUnlock = IDOK };
+
+// The controls of the panel in the middle of the primary monitor, at 96 DPI
+// relative to the panel's top left corner.
+constexpr int kPanelWidth = 360;
+constexpr int kPanelHeight = 128;
+const ControlSpec kControls[] = {
+    {kTitle, L"STATIC", SS_CENTER, LockScreen::kTitle, 0, 0, kPanelWidth, 56},
+    {kPrompt, L"STATIC", SS_LEFT, LockScreen::kAskPassword, 0, 72, kPanelWidth, 24},
+    {kPasswordField, L"EDIT", WS_BORDER | WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL, "", 0, 100, 260, 28},
+    {kUnlock, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, LockScreen::kUnlockButton, 270, 100, 90, 28},
+};
+
+bool leadsAway(const KBDLLHOOKSTRUCT& key) {
+  const bool alt = (key.flags & LLKHF_ALTDOWN) != 0;
+  const bool control = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+  switch (key.vkCode) {
+    case VK_LWIN:
+    case VK_RWIN:
+      return true;
+    case VK_TAB:
+      return alt;
+    case VK_ESCAPE:
+      return alt || control;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK keyboardHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && leadsAway(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam))) return 1;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class LockWindow : public View {
+ public:
+  LockWindow(LockScreen& form, Win32Ui& ui) : View(form, ui), form_(form) {}
+  ~LockWindow() override {
+    destroy();
+    DeleteObject(background_);
+    if (titleFont_ != nullptr) DeleteObject(titleFont_);
+  }
+
+  void create(HWND owner) override;
+  void refresh() override;
+
+ private:
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT paintBackground(HDC context);
+  void applyFonts(unsigned dpi);
+  void coverScreens();
+  void keepInFront();
+  HWND control(ControlId id) const { return GetDlgItem(handle(), id); }
+
+  LockScreen& form_;
+  HBRUSH background_ = CreateSolidBrush(kBackgroundColour);
+  HFONT titleFont_ = nullptr;
+  MessageFont font_;
+};
+
+void LockWindow::create(HWND owner) {
+  const DWORD exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+  if (!createWindow({L"TLockScreen", utf8ToWide(LockScreen::kTitle), WS_POPUP | WS_CLIPCHILDREN, exStyle, owner})) {
+    return;
+  }
+  createControls(handle(), kControls);
+  coverScreens();
+  SetTimer(handle(), kGuardTimer, kGuardIntervalMs, nullptr);
+}
+
+// After a wrong password: the new prompt, an empty field with the focus.
+void LockWindow::refresh() {
+  SetWindowTextW(control(kPrompt), utf8ToWide(form_.prompt()).c_str());
+  SetWindowTextW(control(kPasswordField), L"");
+  SetFocus(control(kPasswordField));
+  MessageBeep(MB_ICONEXCLAMATION);
+}
+
+LRESULT LockWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) != kUnlock) break;
+      form_.unlockClicked(windowTextGbk(control(kPasswordField)));
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) SetFocus(control(kPasswordField));
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_TIMER:
+      keepInFront();
+      return 0;
+    case WM_DISPLAYCHANGE:
+    case WM_DPICHANGED:
+      coverScreens();
+      return 0;
+    case WM_ERASEBKGND:
+      return paintBackground(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC:
+      SetTextColor(reinterpret_cast<HDC>(wParam), kTextColour);
+      SetBkColor(reinterpret_cast<HDC>(wParam), kBackgroundColour);
+      return reinterpret_cast<LRESULT>(background_);
+    default:
+      break;
+  }
+  return View::onMessage(message, wParam, lParam);
+}
+
+LRESULT LockWindow::paintBackground(HDC context) {
+  RECT area{};
+  GetClientRect(handle(), &area);
+  FillRect(context, &area, background_);
+  return 1;
+}
+
+// The message font for all, twice as large and bold for the title.
+void LockWindow::applyFonts(unsigned dpi) {
+  HFONT font = font_.at(dpi);
+  setChildFonts(handle(), font);
+  LOGFONTW title{};
+  GetObjectW(font, sizeof title, &title);
+  title.lfHeight *= 2;
+  title.lfWeight = FW_BOLD;
+  if (titleFont_ != nullptr) DeleteObject(titleFont_);
+  titleFont_ = CreateFontIndirectW(&title);
+  SendMessageW(control(kTitle), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), TRUE);
+}
+
+// Covers the virtual screen (every monitor) and places the panel in the
+// middle of the primary monitor.
+void LockWindow::coverScreens() {
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  SetWindowPos(handle(), HWND_TOPMOST, left, top, GetSystemMetrics(SM_CXVIRTUALSCREEN),
+               GetSystemMetrics(SM_CYVIRTUALSCREEN), SWP_NOACTIVATE);
+  const unsigned dpi = windowDpi(handle());
+  const int panelLeft = (GetSystemMetrics(SM_CXSCREEN) - scaled(kPanelWidth, dpi)) / 2 - left;
+  const int panelTop = (GetSystemMetrics(SM_CYSCREEN) - scaled(kPanelHeight, dpi)) / 2 - top;
+  for (const ControlSpec& each : kControls) {
+    MoveWindow(GetDlgItem(handle(), each.id), panelLeft + scaled(each.x, dpi), panelTop + scaled(each.y, dpi),
+               scaled(each.width, dpi), scaled(each.height, dpi), TRUE);
+  }
+  applyFonts(dpi);
+}
+
+// Back on top, restored and in the foreground, whatever another program did
+// since.
+void LockWindow::keepInFront() {
+  if (IsIconic(handle())) ShowWindow(handle(), SW_RESTORE);
+  SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (GetForegroundWindow() != handle()) SetForegroundWindow(handle());
+}
+
+// Runs the lock screen until the right password closes it.
+int runLockScreen() {
+  HANDLE running = CreateMutexW(nullptr, TRUE, kRunningMutex);
+  if (running != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(running);
+    return 0;
+  }
+  Win32Ui ui;
+  ui.registerView(LockScreen::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
+    return std::make_unique<LockWindow>(static_cast<LockScreen&>(form), owner);
+  });
+  Win32Files files;
+  LockScreen screen(ui, files);
+  HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0);
+  ui.runHandler([&] { ui.showModal(screen); });
+  if (hook != nullptr) UnhookWindowsHookEx(hook);
+  if (running != nullptr) CloseHandle(running);
+  return 0;
+}
+
+}  // namespace
+
+}  // namespace orvane
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return orvane::runLockScreen(); }

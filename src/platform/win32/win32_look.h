@@ -1,0 +1,40 @@
+#pragma once
+// The look shared by the program's windows: the DPI of a window, lengths
+// given at 96 DPI scaled to it, and the system's message font at that DPI.
+// The program is aware of the DPI of each monitor, so its windows lay
+// themselves out again when they move to a monitor of another DPI.
+
+#include <windows.h>
+
+namespace orvane {
+
+// The window's DPI where the system knows it per window, else the screen's.
+unsigned windowDpi(HWND window);
+// A length given at 96 DPI, at `dpi`.
+int scaled(int length, unsigned dpi);
+
+// The system's message font (the font of message boxes) at one DPI at a
+// time; the font is made anew when the DPI changes.
+class MessageFont {
+ public:
+  MessageFont() = default;
+  ~MessageFont();
+  MessageFont(const MessageFont&) = delete;
+  MessageFont& operator=(const MessageFont&) = delete;
+
+  HFONT at(unsigned dpi);
+
+ private:
+  HFONT font_ = nullptr;
+  unsigned dpi_ = 0;
+};
+
+// The program's icon (resource 1) in the size nearest to `size` pixels, or
+// the system's application icon where the executable has none. Shared: it
+// is never destroyed.
+HICON programIcon(int size);
+
+// Gives the font to every child window of `parent`.
+void setChildFonts(HWND parent, HFONT font);
+
+}  // namespace orvane

@@ -1,0 +1,96 @@
+#include "platform/win32/win32_ports.h"
+
+#include <winternl.h>
+
+#include <cstring>
+
+#include "platform/win32/win32_library.h"
+
+namespace orvane {
+
+namespace {
+
+// The driver's device type is 40000 (0x9C40), its requests are buffered
+// with any access: functions 0x904 (read a byte) and 0x905 (write a byte).
+constexpr DWORD kReadPortByte = 0x9C402410;
+constexpr DWORD kWritePortByte = 0x9C402414;
+
+constexpr std::size_t kRomSize = 0x10000;
+constexpr DWORD kRomAddress = 0xF0000;
+
+typedef NTSTATUS(NTAPI OpenSectionFunction)(HANDLE* section, ACCESS_MASK access, OBJECT_ATTRIBUTES* attributes);
+typedef ULONG(NTAPI StatusToErrorFunction)(NTSTATUS status);
+
+// Opens "\Device\PhysicalMemory" for reading; nullptr (with the last error
+// set) when ntdll lacks the functions or the section is refused.
+HANDLE openPhysicalMemory() {
+  auto* openSection = libraryFunction<OpenSectionFunction>(L"ntdll.dll", "ZwOpenSection");
+  auto* statusToError = libraryFunction<StatusToErrorFunction>(L"ntdll.dll", "RtlNtStatusToDosError");
+  if (openSection == nullptr || statusToError == nullptr) {
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return nullptr;
+  }
+  wchar_t name[] = L"\\Device\\PhysicalMemory";
+  UNICODE_STRING unicodeName{};
+  unicodeName.Buffer = name;
+  unicodeName.Length = static_cast<USHORT>((sizeof name) - sizeof(wchar_t));
+  unicodeName.MaximumLength = static_cast<USHORT>(sizeof name);
+  OBJECT_ATTRIBUTES attributes{};
+  InitializeObjectAttributes(&attributes, &unicodeName, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
+  HANDLE section = nullptr;
+  const NTSTATUS status = openSection(&section, SECTION_MAP_READ, &attributes);
+  if (status < 0) {
+    SetLastError(statusToError(status));
+    return nullptr;
+  }
+  return section;
+}
+
+}  // namespace
+
+Win32Ports::~Win32Ports() { closeDriver(); }
+
+bool Win32Ports::openDriver() {
+  closeDriver();
+  driver_ = CreateFileW(L"\\\\.\\PortTalk", GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return driver_ != INVALID_HANDLE_VALUE;
+}
+
+void Win32Ports::closeDriver() {
+  if (driver_ != INVALID_HANDLE_VALUE) CloseHandle(driver_);
+  driver_ = INVALID_HANDLE_VALUE;
+}
+
+std::optional<std::uint8_t> Win32Ports::driverReadPort(std::uint16_t port) {
+  // The port goes out little-endian in the first two bytes; the answer comes
+  // back in the first byte of the same buffer.
+  std::uint8_t buffer[2] = {static_cast<std::uint8_t>(port & 0xFF), static_cast<std::uint8_t>(port >> 8)};
+  DWORD returned = 0;
+  if (!DeviceIoControl(driver_, kReadPortByte, buffer, 2, buffer, 1, &returned, nullptr)) return std::nullopt;
+  return buffer[0];
+}
+
+bool Win32Ports::driverWritePort(std::uint16_t port, std::uint8_t value) {
+  std::uint8_t buffer[3] = {static_cast<std::uint8_t>(port & 0xFF), static_cast<std::uint8_t>(port >> 8), value};
+  DWORD returned = 0;
+  return DeviceIoControl(driver_, kWritePortByte, buffer, 3, nullptr, 0, &returned, nullptr) != 0;
+}
+
+std::uint8_t Win32Ports::directReadPort(std::uint16_t) { return 0xFF; }
+
+void Win32Ports::directWritePort(std::uint16_t, std::uint8_t) {}
+
+std::vector<std::uint8_t> Win32Ports::readBiosRom() {
+  HANDLE section = openPhysicalMemory();
+  if (section == nullptr) return {};
+  std::vector<std::uint8_t> image;
+  if (const void* view = MapViewOfFile(section, FILE_MAP_READ, 0, kRomAddress, kRomSize)) {
+    image.assign(kRomSize, 0);
+    std::memcpy(image.data(), view, kRomSize);
+    UnmapViewOfFile(view);
+  }
+  CloseHandle(section);
+  return image;
+}
+
+}  // namespace orvane

@@ -1,0 +1,58 @@
+#include "platform/win32/win32_power.h"
+
+#include <windows.h>
+
+#include "platform/win32/win32_library.h"
+
+namespace orvane {
+
+namespace {
+typedef BOOL(WINAPI SetSystemPowerStateFunction)(BOOL suspend, BOOL force);
+
+HANDLE handleOf(TokenHandle token) { return reinterpret_cast<HANDLE>(token); }
+}  // namespace
+
+bool Win32Power::exitWindowsEx(std::uint32_t flags, std::uint32_t reserved) {
+  return ExitWindowsEx(flags, reserved) != 0;
+}
+
+bool Win32Power::setSystemPowerState(bool suspend, bool force) {
+  auto* function = libraryFunction<SetSystemPowerStateFunction>(L"kernel32.dll", "SetSystemPowerState");
+  if (function == nullptr) {
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return false;
+  }
+  return function(suspend, force) != 0;
+}
+
+std::optional<TokenHandle> Win32Power::openProcessToken(std::uint32_t access) {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), access, &token)) return std::nullopt;
+  return reinterpret_cast<TokenHandle>(token);
+}
+
+std::optional<Luid> Win32Power::lookupPrivilegeValue(const std::string& name) {
+  LUID luid{};
+  if (!LookupPrivilegeValueA(nullptr, name.c_str(), &luid)) return std::nullopt;
+  return Luid{luid.LowPart, luid.HighPart};
+}
+
+bool Win32Power::adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request, bool keepPrevious) {
+  // One privilege: the record is 16 bytes, the count and one LUID with its
+  // attributes.
+  TOKEN_PRIVILEGES state{};
+  state.PrivilegeCount = 1;
+  state.Privileges[0].Luid.LowPart = request.luid.lowPart;
+  state.Privileges[0].Luid.HighPart = request.luid.highPart;
+  state.Privileges[0].Attributes = request.attributes;
+  TOKEN_PRIVILEGES previous{};
+  DWORD previousSize = 0;
+  return AdjustTokenPrivileges(handleOf(token), FALSE, &state, sizeof state, keepPrevious ? &previous : nullptr,
+                               keepPrevious ? &previousSize : nullptr) != 0;
+}
+
+std::uint32_t Win32Power::lastError() { return GetLastError(); }
+
+void Win32Power::closeHandle(TokenHandle handle) { CloseHandle(handleOf(handle)); }
+
+}  // namespace orvane

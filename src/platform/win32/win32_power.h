@@ -1,0 +1,22 @@
+#pragma once
+// Power and privileges on the real Windows.
+
+#include "platform/power.h"
+
+namespace orvane {
+
+class Win32Power : public PowerApi {
+ public:
+  bool exitWindowsEx(std::uint32_t flags, std::uint32_t reserved) override;
+  // Looked up in kernel32 at run time: later systems may lack it, and the
+  // call then fails with ERROR_CALL_NOT_IMPLEMENTED.
+  bool setSystemPowerState(bool suspend, bool force) override;
+
+  std::optional<TokenHandle> openProcessToken(std::uint32_t access) override;
+  std::optional<Luid> lookupPrivilegeValue(const std::string& name) override;
+  bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request, bool keepPrevious) override;
+  std::uint32_t lastError() override;
+  void closeHandle(TokenHandle handle) override;
+};
+
+}  // namespace orvane

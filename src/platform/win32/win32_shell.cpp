@@ -1,0 +1,75 @@
+#include "platform/win32/win32_shell.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <memory>
+
+#include "common/gbk.h"
+#include "platform/win32/win32_library.h"
+
+namespace orvane {
+
+namespace {
+
+typedef HANDLE(WINAPI CreateSnapshotFunction)(DWORD flags, DWORD processId);
+typedef BOOL(WINAPI ProcessWalkFunction)(HANDLE snapshot, PROCESSENTRY32W* entry);
+
+struct HandleCloser {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+// A wide text for a call, or none (a null pointer) when the GBK text is empty.
+const wchar_t* optionalText(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
+
+}  // namespace
+
+void Win32Shell::shellExecute(const std::string& verb, const std::string& file, const std::string& directory) {
+  const std::wstring wideVerb = gbkToWide(verb);
+  const std::wstring wideFile = gbkToWide(file);
+  const std::wstring wideDirectory = gbkToWide(directory);
+  ShellExecuteW(ownerWindow_(), optionalText(wideVerb), wideFile.c_str(), nullptr, optionalText(wideDirectory),
+                SW_SHOWNORMAL);
+}
+
+void Win32Shell::winExec(const std::string& commandLine) {
+  std::wstring line = gbkToWide(commandLine);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+std::vector<ProcessEntry> Win32Shell::processSnapshot() {
+  auto* createSnapshot = libraryFunction<CreateSnapshotFunction>(L"kernel32.dll", "CreateToolhelp32Snapshot");
+  auto* first = libraryFunction<ProcessWalkFunction>(L"kernel32.dll", "Process32FirstW");
+  auto* next = libraryFunction<ProcessWalkFunction>(L"kernel32.dll", "Process32NextW");
+  std::vector<ProcessEntry> processes;
+  if (createSnapshot == nullptr || first == nullptr || next == nullptr) return processes;
+  HANDLE snapshot = createSnapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return processes;
+  UniqueHandle owner(snapshot);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = first(snapshot, &entry); more; more = next(snapshot, &entry)) {
+    processes.push_back({entry.th32ProcessID, wideToGbk(entry.szExeFile)});
+  }
+  return processes;
+}
+
+bool Win32Shell::terminateProcess(std::uint32_t pid) {
+  UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, pid));
+  return process && TerminateProcess(process.get(), 0) != 0;
+}
+
+void Win32Shell::playSound(const std::string& file, std::uint32_t flags) {
+  sndPlaySoundW(gbkToWide(file).c_str(), flags);
+}
+
+}  // namespace orvane

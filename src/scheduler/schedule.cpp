@@ -1,0 +1,77 @@
+#include "scheduler/schedule.h"
+
+#include "common/gbk.h"
+#include "scheduler/task_words.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr std::size_t kYearDigits = 4;
+constexpr std::size_t kMaxNumberDigits = 9;  // stays inside int
+
+bool startsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
+
+// A decimal integer, blanks around it allowed.
+std::optional<int> readNumber(std::string_view text) {
+  const std::string_view digits = trimBlanks(text);
+  if (digits.empty() || digits.size() > kMaxNumberDigits) return std::nullopt;
+  int value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// The text after the first `mark`, or nothing when it holds none.
+std::optional<std::string_view> after(std::string_view text, std::string_view mark) {
+  const std::size_t found = text.find(mark);
+  if (found == std::string_view::npos) return std::nullopt;
+  return text.substr(found + mark.size());
+}
+
+// The number before the first `mark`.
+std::optional<int> numberBefore(std::string_view text, std::string_view mark) {
+  const std::size_t found = text.find(mark);
+  if (found == std::string_view::npos) return std::nullopt;
+  return readNumber(text.substr(0, found));
+}
+
+// "M月D日" after the year mark of a once-date or of "每年".
+std::optional<ScheduleDate> readMonthAndDay(std::string_view schedule) {
+  const auto monthAndDay = after(schedule, kYearMark);
+  if (!monthAndDay) return std::nullopt;
+  const auto month = numberBefore(*monthAndDay, kMonthMark);
+  const auto dayText = after(*monthAndDay, kMonthMark);
+  const auto day = dayText ? numberBefore(*dayText, kDayMark) : std::nullopt;
+  if (!month || !day) return std::nullopt;
+  return ScheduleDate{0, *month, *day};
+}
+
+}  // namespace
+
+ScheduleKind scheduleKindOf(std::string_view schedule) {
+  if (startsWith(schedule, kOnceDateStart)) return ScheduleKind::Once;
+  if (startsWith(schedule, kEveryYearWord)) return ScheduleKind::EveryYear;
+  if (startsWith(schedule, kEveryMonthWord)) return ScheduleKind::EveryMonth;
+  if (startsWith(schedule, kEveryDayWord)) return ScheduleKind::EveryDay;
+  return schedule.empty() ? ScheduleKind::Weekly : ScheduleKind::Unknown;
+}
+
+std::optional<ScheduleDate> readOnceDate(std::string_view schedule) {
+  auto date = readMonthAndDay(schedule);
+  const auto year = readNumber(schedule.substr(0, kYearDigits));
+  if (!date || !year) return std::nullopt;
+  date->year = *year;
+  return date;
+}
+
+std::optional<ScheduleDate> readEveryYearDate(std::string_view schedule) { return readMonthAndDay(schedule); }
+
+std::optional<int> readEveryMonthDay(std::string_view schedule) {
+  const auto dayText = after(schedule, kMonthMark);
+  return dayText ? numberBefore(*dayText, kDayMark) : std::nullopt;
+}
+
+}  // namespace orvane

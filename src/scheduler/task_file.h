@@ -1,0 +1,31 @@
+#pragma once
+// The task file "task.dat" beside the executable and the task list in memory:
+// one task line per line of the file, in file order, as bytes (GBK). Lines
+// are read whether they end in CR LF, LF alone or CR alone; every line written
+// ends in CR LF, the last one included.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+class FileSystem;
+
+using TaskList = std::vector<std::string>;
+
+std::filesystem::path taskFilePath(const FileSystem& files);
+
+TaskList parseTaskFile(std::string_view bytes);
+std::string serializeTaskFile(const TaskList& lines);
+
+// The lines of the file; nothing when it is missing or cannot be read. A file
+// lost in the middle of a save is recovered from the temporary file beside it.
+std::optional<TaskList> loadTaskFile(FileSystem& files, const std::filesystem::path& path);
+// Replaces the whole file atomically (a temporary file beside it, then moved
+// over it), so a failed save leaves the old file as it was; false then.
+bool saveTaskFile(FileSystem& files, const std::filesystem::path& path, const TaskList& lines);
+
+}  // namespace orvane

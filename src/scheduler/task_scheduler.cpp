@@ -1,0 +1,45 @@
+#include "scheduler/task_scheduler.h"
+
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+
+namespace orvane {
+
+TaskScheduler::TaskScheduler(FileSystem& files, ClockApi& clock, Ui& ui, TaskSchedulerHost& host)
+    : files_(files), clock_(clock), ui_(ui), host_(host) {}
+
+void TaskScheduler::rebuild() {
+  ui_.trace("rebuild");
+  const DateTime reference = fromWholeSeconds(seconds_.firstPending(wholeSecondsOf(clock_.localNow())));
+  clockMark_ = ClockMark::of(reference);
+  table_ = OccurrenceTable();
+  const std::filesystem::path path = taskFilePath(files_);
+  auto loaded = loadTaskFile(files_, path);
+  if (loaded || files_.fileExists(path)) {
+    reloadAndResolve(std::move(loaded), reference);
+  } else {
+    taskList_.clear();
+  }
+  host_.occurrencesRebuilt();
+}
+
+void TaskScheduler::reloadAndResolve(std::optional<TaskList> loaded, DateTime reference) {
+  host_.stopTaskTick();
+  if (loaded) taskList_ = std::move(*loaded);
+  table_ = OccurrenceTable::resolve(taskList_, reference);
+  if (!taskList_.empty() && armWakeTimer_) armWakeTimer_();
+  host_.startTaskTick();
+}
+
+void TaskScheduler::tick() {
+  seconds_.forEachNewSecond(wholeSecondsOf(clock_.localNow()), [this](std::int64_t second) {
+    for (const int row : table_.rowsDueAt(second)) host_.dodo(row);
+  });
+}
+
+void TaskScheduler::checkClock() {
+  checkClockMark(clockMark_, clock_.localNow(), [this] { rebuild(); });
+}
+
+}  // namespace orvane

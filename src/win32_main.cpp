@@ -1,0 +1,39 @@
+// The program on Windows: the real platform, the Win32 user interface with
+// the views of the windows, the program's start, and the message loop until
+// the program ends; the tray icon goes with the main window at the end.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/advanced_page_window.h"
+#include "app/main_window.h"
+#include "app/password_prompt_window.h"
+#include "app/program.h"
+#include "app/set_password_window.h"
+#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_ui.h"
+#include "power/countdown_window.h"
+#include "scheduler/task_page_window.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  orvane::Win32Ui ui;
+  ui.setApplicationTitle(L"Orvane");
+  orvane::Win32Platform windows([&ui] { return ui.mainWindow(); });
+  orvane::MainPages pages;
+  pages.tasks = orvane::createTaskPage;
+  pages.advanced = orvane::createAdvancedPage;
+  orvane::registerMainWindowView(ui, pages);
+  orvane::registerSetPasswordView(ui);
+  orvane::registerPasswordPromptView(ui);
+  orvane::registerCountdownView(ui);
+
+  orvane::Program program(windows.platform(), ui);
+  ui.runHandler([&] { program.start(); });
+  const int exitCode = ui.runMessageLoop();
+  ui.closeAllWindows();
+  return exitCode;
+}

@@ -1,0 +1,56 @@
+// Schedule texts: the kind by how the text starts, and the numbers in it.
+
+#include "scheduler/schedule.h"
+
+#include <gtest/gtest.h>
+
+#include "scheduler/task_lines.h"
+
+namespace orvane {
+namespace {
+
+using test::gbk;
+
+TEST(Schedule, KindIsToldByTheStartOfTheText) {
+  EXPECT_EQ(scheduleKindOf(gbk("2007年5月3日")), ScheduleKind::Once);
+  EXPECT_EQ(scheduleKindOf(gbk("2099年12月31日")), ScheduleKind::Once);
+  EXPECT_EQ(scheduleKindOf(gbk("每年12月25日")), ScheduleKind::EveryYear);
+  EXPECT_EQ(scheduleKindOf(gbk("每月15日")), ScheduleKind::EveryMonth);
+  EXPECT_EQ(scheduleKindOf(gbk("每天")), ScheduleKind::EveryDay);
+  EXPECT_EQ(scheduleKindOf(""), ScheduleKind::Weekly);
+  // A once-date is recognised for the years 2000 to 2099 only.
+  EXPECT_EQ(scheduleKindOf(gbk("1999年5月3日")), ScheduleKind::Unknown);
+  EXPECT_EQ(scheduleKindOf(gbk("2100年5月3日")), ScheduleKind::Unknown);
+  EXPECT_EQ(scheduleKindOf(gbk(" 每天")), ScheduleKind::Unknown);
+}
+
+TEST(Schedule, NumbersAreReadBetweenTheMarks) {
+  const auto once = readOnceDate(gbk("2007年5月3日"));
+  ASSERT_TRUE(once.has_value());
+  EXPECT_EQ(once->year, 2007);
+  EXPECT_EQ(once->month, 5);
+  EXPECT_EQ(once->day, 3);
+
+  const auto yearly = readEveryYearDate(gbk("每年12月25日"));
+  ASSERT_TRUE(yearly.has_value());
+  EXPECT_EQ(yearly->month, 12);
+  EXPECT_EQ(yearly->day, 25);
+
+  EXPECT_EQ(readEveryMonthDay(gbk("每月15日")), 15);
+  // Numbers as typed, not checked against the calendar.
+  EXPECT_EQ(readEveryYearDate(gbk("每年02月31日"))->day, 31);
+}
+
+TEST(Schedule, UnreadableNumbersGiveNothing) {
+  EXPECT_FALSE(readOnceDate(gbk("20x7年5月3日")).has_value());
+  EXPECT_FALSE(readOnceDate(gbk("2007年5月")).has_value());
+  EXPECT_FALSE(readOnceDate(gbk("2007-05-03")).has_value());
+  EXPECT_FALSE(readEveryYearDate(gbk("每年十二月25日")).has_value());
+  EXPECT_FALSE(readEveryYearDate(gbk("每年月25日")).has_value());
+  EXPECT_FALSE(readEveryMonthDay(gbk("每月日")).has_value());
+  EXPECT_FALSE(readEveryMonthDay(gbk("每月99999999999日")).has_value());
+  EXPECT_FALSE(readEveryMonthDay(gbk("每月-5日")).has_value());
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,31 @@
+// The real process list: the snapshot lists the running test itself by its
+// process id and executable name.
+
+#include "platform/win32/win32_shell.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "common/gbk.h"
+
+namespace orvane {
+namespace {
+
+TEST(Win32ShellTest, TheProcessSnapshotListsThisProcess) {
+  Win32Shell shell([] { return HWND{}; });
+  const auto processes = shell.processSnapshot();
+  const auto self = std::find_if(processes.begin(), processes.end(),
+                                 [](const ProcessEntry& entry) { return entry.pid == GetCurrentProcessId(); });
+  ASSERT_NE(self, processes.end());
+  EXPECT_EQ(asciiUpper(self->executable), "ORVANE_WIN32_TESTS.EXE");
+  EXPECT_GT(processes.size(), 1u);
+}
+
+TEST(Win32ShellTest, EndingAProcessThatDoesNotExistFails) {
+  Win32Shell shell([] { return HWND{}; });
+  EXPECT_FALSE(shell.terminateProcess(0xFFFFFFF0u));
+}
+
+}  // namespace
+}  // namespace orvane
