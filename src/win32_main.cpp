@@ -14,6 +14,7 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_window.h"
+#include "scheduler/reminder_window.h"
 #include "scheduler/task_page_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -30,6 +31,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::registerSetPasswordView(ui);
   orvane::registerPasswordPromptView(ui);
   orvane::registerCountdownView(ui);
+  orvane::registerReminderView(ui);
 
   orvane::Program program(windows.platform(), ui);
   ui.runHandler([&] { program.start(); });

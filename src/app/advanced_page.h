@@ -16,15 +16,15 @@
 namespace orvane {
 
 struct AdvancedOptions {
-  bool startWithWindows = false;      // "随系统启动"
-  bool startInTray = false;           // "软件运行时缩小为托盘图标"
-  bool lockAtStart = false;           // "软件运行时锁定计算机"
-  bool settingsNeedPassword = false;  // "更改设置需输入设定密码"
-  bool autoLogon = false;             // "启用"
-  bool autoLogonAvailable = true;     // "启用" can be used (NT family)
+  bool startWithWindows = false;        // "随系统启动"
+  bool startInTray = false;             // "软件运行时缩小为托盘图标"
+  bool lockAtStart = false;             // "软件运行时锁定计算机"
+  bool settingsNeedPassword = false;    // "更改设置需输入设定密码"
+  bool autoLogon = false;               // "启用"
+  bool autoLogonAvailable = true;       // "启用" can be used (NT family)
   bool autoLogonFieldsEnabled = false;  // the two labels and fields
-  std::string userName;               // GBK
-  std::string password;               // GBK, shown as "*"
+  std::string userName;                 // GBK
+  std::string password;                 // GBK, shown as "*"
 };
 
 class AdvancedPage {

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/main_form.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_ui.h"
@@ -50,6 +52,24 @@ const ControlSpec kControls[] = {
     {kOk, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, "OK", 468, 312, 100, 30},
 };
 
+// The check boxes and fields and the options they show.
+struct Box {
+  ControlId id;
+  bool AdvancedOptions::*checked;
+};
+const Box kBoxes[] = {
+    {kStartWithWindows, &AdvancedOptions::startWithWindows},
+    {kStartInTray, &AdvancedOptions::startInTray},
+    {kLockAtStart, &AdvancedOptions::lockAtStart},
+    {kSettingsNeedPassword, &AdvancedOptions::settingsNeedPassword},
+    {kAutoLogon, &AdvancedOptions::autoLogon},
+};
+struct Field {
+  ControlId id;
+  std::string AdvancedOptions::*text;
+};
+const Field kFields[] = {{kUserName, &AdvancedOptions::userName}, {kPassword, &AdvancedOptions::password}};
+
 class AdvancedPageWindow : public View {
  public:
   AdvancedPageWindow(MainForm& form, Win32Ui& ui) : View(form, ui), form_(form), page_(form.advancedPage()) {}
@@ -63,7 +83,9 @@ class AdvancedPageWindow : public View {
   void command(ControlId id, WORD notification);
   HWND control(ControlId id) const { return GetDlgItem(handle(), id); }
   bool checked(ControlId id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  void setChecked(ControlId id, bool on) { SendMessageW(control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+  void setChecked(ControlId id, bool on) {
+    SendMessageW(control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
 
   MainForm& form_;
   AdvancedPage& page_;
@@ -85,50 +107,40 @@ void AdvancedPageWindow::create(HWND parent) {
 void AdvancedPageWindow::refresh() {
   const AdvancedOptions& options = page_.options();
   refreshing_ = true;
-  setChecked(kStartWithWindows, options.startWithWindows);
-  setChecked(kStartInTray, options.startInTray);
-  setChecked(kLockAtStart, options.lockAtStart);
-  setChecked(kSettingsNeedPassword, options.settingsNeedPassword);
-  setChecked(kAutoLogon, options.autoLogon);
+  for (const Box& box : kBoxes) setChecked(box.id, options.*box.checked);
+  for (const Field& field : kFields) setWindowTextGbk(control(field.id), options.*field.text);
   EnableWindow(control(kAutoLogon), options.autoLogonAvailable);
   for (ControlId id : {kUserNameLabel, kUserName, kPasswordLabel, kPassword}) {
     EnableWindow(control(id), options.autoLogonFieldsEnabled);
   }
-  setWindowTextGbk(control(kUserName), options.userName);
-  setWindowTextGbk(control(kPassword), options.password);
   refreshing_ = false;
 }
 
 LRESULT AdvancedPageWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND: command(static_cast<ControlId>(LOWORD(wParam)), HIWORD(wParam)); return 0;
-    case WM_SIZE: layoutControls(handle(), kControls); return 0;
-    default: return View::onMessage(message, wParam, lParam);
+    case WM_COMMAND:
+      command(static_cast<ControlId>(LOWORD(wParam)), HIWORD(wParam));
+      return 0;
+    case WM_SIZE:
+      layoutControls(handle(), kControls);
+      return 0;
+    default:
+      return View::onMessage(message, wParam, lParam);
   }
 }
 
 void AdvancedPageWindow::command(ControlId id, WORD notification) {
   if (refreshing_) return;
   AdvancedOptions& options = page_.options();
-  switch (id) {
-    case kStartWithWindows: options.startWithWindows = checked(id); break;
-    case kStartInTray: options.startInTray = checked(id); break;
-    case kLockAtStart: options.lockAtStart = checked(id); break;
-    case kSettingsNeedPassword: options.settingsNeedPassword = checked(id); break;
-    case kAutoLogon:
-      options.autoLogon = checked(id);
-      page_.autoLogonClicked();
-      break;
-    case kUserName:
-      if (notification == EN_CHANGE) options.userName = windowTextGbk(control(id));
-      break;
-    case kPassword:
-      if (notification == EN_CHANGE) options.password = windowTextGbk(control(id));
-      break;
-    case kSetPassword: page_.setPasswordClicked(); break;
-    case kOk: form_.saveOptions(); break;
-    default: break;
+  for (const Box& box : kBoxes) {
+    if (box.id == id) options.*box.checked = checked(id);
   }
+  for (const Field& field : kFields) {
+    if (field.id == id && notification == EN_CHANGE) options.*field.text = windowTextGbk(control(id));
+  }
+  if (id == kAutoLogon) page_.autoLogonClicked();
+  if (id == kSetPassword) page_.setPasswordClicked();
+  if (id == kOk) form_.saveOptions();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "power/countdown_form.h"
 #include "power/lock_program.h"
+#include "scheduler/reminder_form.h"
 
 namespace orvane {
 
@@ -77,6 +78,9 @@ void MainForm::timerFired(int timerId) {
     case Timer5:
       Timer5Timer();
       break;
+    case Timer6:
+      Timer6Timer();
+      break;
     case Timer7:
       Timer7Timer();
       break;
@@ -108,6 +112,18 @@ void MainForm::RebuildOccurrences() { tasks_.rebuild(); }
 void MainForm::dodo(int row) {
   ui().trace("dodo row=" + std::to_string(row));
   if (row > 0) RebuildOccurrences();
+  dispatcher_.perform(tasks_.table(), row);
+}
+
+// Opens the oldest waiting reminder modally. When more wait, Timer6 runs
+// again first, so the next one opens from this window's modal loop, on top
+// of it and one cascade step further.
+void MainForm::Timer6Timer() {
+  stopTimer(Timer6);
+  if (!reminders_.waiting()) return;
+  ReminderForm reminder(ui(), reminders_);
+  if (reminders_.waiting()) startTimer(Timer6);
+  ui().showModal(reminder);
 }
 
 // A countdown requested through Timer9 opens one tick later, when the

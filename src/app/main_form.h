@@ -12,6 +12,9 @@
 #include "platform/platform.h"
 #include "power/countdown_request.h"
 #include "power/power_actions.h"
+#include "scheduler/auto_dial.h"
+#include "scheduler/reminders.h"
+#include "scheduler/task_dispatcher.h"
 #include "scheduler/task_page.h"
 #include "scheduler/task_scheduler.h"
 
@@ -41,7 +44,7 @@ inline constexpr std::array<MainTimerSpec, 7> kMainTimers{{
     {Timer9, 1000, false},
 }};
 
-class MainForm : public Form, private TaskSchedulerHost {
+class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
  public:
   static constexpr const char* kWindowClass = "TForm3";
 
@@ -60,8 +63,8 @@ class MainForm : public Form, private TaskSchedulerHost {
   // Reloads the task file and rebuilds the occurrence table and the visible
   // task list.
   void RebuildOccurrences();
-  // The dispatcher's entry for a due row (from 1): rebuilds the table first.
-  // Its actions come with the dispatcher.
+  // The dispatcher's entry for a due row (from 1): rebuilds the table first,
+  // so that the task moves on, then performs the actions of the rebuilt row.
   void dodo(int row) override;
   TaskScheduler& tasks() { return tasks_; }
   const TaskPage& taskPage() const { return taskPage_; }
@@ -89,17 +92,24 @@ class MainForm : public Form, private TaskSchedulerHost {
   PowerActions& powerActions() { return powerActions_; }
   // What the next shutdown countdown does: set it, then start Timer9.
   CountdownRequest& countdownRequest() { return countdownRequest_; }
+  // The reminders waiting for Timer6 and the cascade of their windows.
+  Reminders& reminders() { return reminders_; }
+  // Set by the dial-up window: whether to dial before a web address opens.
+  AutoDial& autoDial() { return autoDial_; }
 
  private:
   void stopTaskTick() override { stopTimer(Timer2); }
   void startTaskTick() override { startTimer(Timer2); }
   void occurrencesRebuilt() override { changed(); }
+  void startReminderTimer() override { startTimer(Timer6); }
+  void startCountdownTimer() override { startTimer(Timer9); }
   void buildMenus();
   std::vector<MenuItem> powerEntries();
   void Timer1Timer();
   void Timer2Timer();
   void Timer3Timer();
   void Timer5Timer();
+  void Timer6Timer();
   void Timer7Timer();
   void Timer9Timer();
   // Start-up steps of the settings: the start-with-Windows migration and
@@ -116,6 +126,9 @@ class MainForm : public Form, private TaskSchedulerHost {
   PowerActions powerActions_;
   CountdownRequest countdownRequest_;
   TaskScheduler tasks_;
+  Reminders reminders_;
+  AutoDial autoDial_;
+  TaskDispatcher dispatcher_{platform_, powerActions_, countdownRequest_, reminders_, autoDial_, *this};
   TaskPage taskPage_{tasks_.table()};
   bool shown_ = false;
   AdvancedPage advancedPage_{platform_, ui(), *this};

@@ -6,8 +6,10 @@ namespace orvane {
 
 bool PasswordGate::passes() {
   prompt_.prepare();
-  if (readSettingFlag(lockSettings(files_), deskward_ini::kSettingsNeedPassword)) ui_.showModal(prompt_);
-  return !prompt_.cancelled();
+  if (!readSettingFlag(lockSettings(files_), deskward_ini::kSettingsNeedPassword)) return true;
+  // Only "确定" with the right password is a success: a prompt closed in any
+  // other way, even as the program ends, is not.
+  return ui_.showModal(prompt_) == Form::kResultOk;
 }
 
 }  // namespace orvane

@@ -13,7 +13,8 @@ class PasswordGate {
   PasswordGate(Ui& ui, FileSystem& files) : ui_(ui), files_(files), prompt_(ui, files) {}
 
   // Clears the prompt-cancelled flag, then shows the prompt when the
-  // settings need the password. False when the prompt was cancelled.
+  // settings need the password. True when it was not due or was answered
+  // with the right password.
   bool passes();
   // The prompt-cancelled flag as the last prompt left it.
   bool cancelled() const { return prompt_.cancelled(); }

@@ -69,6 +69,14 @@ Dib toDib(const Picture& picture) {
   return dib;
 }
 
+// FillRect or FrameRect in one colour.
+using RectPainter = int(WINAPI*)(HDC, const RECT*, HBRUSH);
+void paintRect(HDC context, const RECT& rect, COLORREF colour, RectPainter painter) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  painter(context, &rect, brush);
+  DeleteObject(brush);
+}
+
 class PasswordPromptWindow : public View {
  public:
   PasswordPromptWindow(PasswordPromptForm& form, Win32Ui& ui) : View(form, ui), form_(form) {
@@ -82,6 +90,8 @@ class PasswordPromptWindow : public View {
  private:
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void paint();
+  void paintBackground(HDC context, const RECT& client);
+  void paintLabel(HDC context);
   void okClicked();
   void applyDpi();
   HWND entry() const { return GetDlgItem(handle(), kEntry); }
@@ -108,15 +118,23 @@ void PasswordPromptWindow::create(HWND owner) {
 
 LRESULT PasswordPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: paint(); return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      paint();
+      return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) != kOk) break;
       okClicked();
       return 0;
-    case WM_DPICHANGED: applyDpi(); return 0;
-    case WM_ACTIVATE: focus_.activated(handle(), wParam, entry()); return 0;
-    default: break;
+    case WM_DPICHANGED:
+      applyDpi();
+      return 0;
+    case WM_ACTIVATE:
+      focus_.activated(handle(), wParam, entry());
+      return 0;
+    default:
+      break;
   }
   return View::onMessage(message, wParam, lParam);
 }
@@ -134,18 +152,23 @@ void PasswordPromptWindow::paint() {
   HDC context = BeginPaint(handle(), &paint);
   RECT client{};
   GetClientRect(handle(), &client);
+  paintBackground(context, client);
+  paintLabel(context);
+  EndPaint(handle(), &paint);
+}
+
+void PasswordPromptWindow::paintBackground(HDC context, const RECT& client) {
   if (dib_) {
     SetStretchBltMode(context, HALFTONE);
     StretchDIBits(context, 0, 0, client.right, client.bottom, 0, 0, dib_->info.bmiHeader.biWidth,
                   -dib_->info.bmiHeader.biHeight, dib_->bits.data(), &dib_->info, DIB_RGB_COLORS, SRCCOPY);
   } else {
-    HBRUSH plain = CreateSolidBrush(kPlainBackground);
-    FillRect(context, &client, plain);
-    DeleteObject(plain);
+    paintRect(context, client, kPlainBackground, FillRect);
   }
-  HBRUSH edge = CreateSolidBrush(kEdgeColour);
-  FrameRect(context, &client, edge);
-  DeleteObject(edge);
+  paintRect(context, client, kEdgeColour, FrameRect);
+}
+
+void PasswordPromptWindow::paintLabel(HDC context) {
   const unsigned dpi = windowDpi(handle());
   RECT label{scaled(kLabel.left, dpi), scaled(kLabel.top, dpi), scaled(kLabel.right, dpi), scaled(kLabel.bottom, dpi)};
   HGDIOBJ previous = SelectObject(context, font_.at(dpi));
@@ -153,7 +176,6 @@ void PasswordPromptWindow::paint() {
   SetTextColor(context, kLabelColour);
   DrawTextW(context, utf8ToWide("请输入密码：").c_str(), -1, &label, DT_LEFT | DT_BOTTOM | DT_SINGLELINE);
   SelectObject(context, previous);
-  EndPaint(handle(), &paint);
 }
 
 void PasswordPromptWindow::applyDpi() {

@@ -17,17 +17,6 @@ namespace {
 
 unsigned byteAt(std::string_view text, std::size_t position) { return static_cast<unsigned char>(text[position]); }
 
-// The length of the GBK character at `position`: a lead byte 0x81-0xFE with
-// a trail byte 0x40-0xFE (but 0x7F) makes two bytes, anything else one.
-std::size_t gbkUnitLength(std::string_view gbk, std::size_t position) {
-  if (position + 1 >= gbk.size()) return 1;
-  const unsigned lead = byteAt(gbk, position);
-  const unsigned trail = byteAt(gbk, position + 1);
-  const bool isLead = lead >= 0x81 && lead <= 0xFE;
-  const bool isTrail = trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
-  return isLead && isTrail ? 2 : 1;
-}
-
 // The length of the UTF-8 sequence at `position`: the lead byte and the
 // continuation bytes that follow it, as many as the lead byte announces.
 std::size_t utf8UnitLength(std::string_view utf8, std::size_t position) {
@@ -134,6 +123,17 @@ std::string convert(const char* to, const char* from, std::string_view input, st
 #endif
 
 }  // namespace
+
+// A lead byte 0x81-0xFE with a trail byte 0x40-0xFE (but 0x7F) makes two
+// bytes, anything else one.
+std::size_t gbkUnitLength(std::string_view gbk, std::size_t position) {
+  if (position + 1 >= gbk.size()) return 1;
+  const unsigned lead = byteAt(gbk, position);
+  const unsigned trail = byteAt(gbk, position + 1);
+  const bool isLead = lead >= 0x81 && lead <= 0xFE;
+  const bool isTrail = trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
+  return isLead && isTrail ? 2 : 1;
+}
 
 #ifdef _WIN32
 

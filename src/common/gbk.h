@@ -3,6 +3,7 @@
 // that are only shown, the simulator's log) and UTF-16 (the Win32 boundary).
 // Bytes that do not convert become '?' (to GBK) or U+FFFD (from GBK).
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,11 @@ std::string wideToGbk(std::wstring_view wide);
 std::wstring utf8ToWide(std::string_view utf8);
 std::string wideToUtf8(std::wstring_view wide);
 #endif
+
+// The length in bytes (1 or 2) of the GBK character at `position`, so that
+// a byte search can step over the second byte of a Chinese character, which
+// may look like an ASCII letter or a backslash.
+std::size_t gbkUnitLength(std::string_view gbk, std::size_t position);
 
 // Upper-cases the letters a to z only, leaving every other byte (the bytes of
 // Chinese characters included) as it is.

@@ -29,12 +29,18 @@ class Resolver {
   std::optional<DateTime> resolve() const {
     const std::string_view schedule = line_[TaskField::Schedule];
     switch (scheduleKindOf(schedule)) {
-      case ScheduleKind::Once: return once(readOnceDate(schedule));
-      case ScheduleKind::EveryYear: return everyYear(readEveryYearDate(schedule));
-      case ScheduleKind::EveryMonth: return everyMonth(readEveryMonthDay(schedule));
-      case ScheduleKind::EveryDay: return late_ ? today_.midnight.addDays(1) : today_.midnight;
-      case ScheduleKind::Weekly: return NextWeeklyDate(line_, taskTime_, today_);
-      case ScheduleKind::Unknown: break;
+      case ScheduleKind::Once:
+        return once(readOnceDate(schedule));
+      case ScheduleKind::EveryYear:
+        return everyYear(readEveryYearDate(schedule));
+      case ScheduleKind::EveryMonth:
+        return everyMonth(readEveryMonthDay(schedule));
+      case ScheduleKind::EveryDay:
+        return late_ ? today_.midnight.addDays(1) : today_.midnight;
+      case ScheduleKind::Weekly:
+        return NextWeeklyDate(line_, taskTime_, today_);
+      case ScheduleKind::Unknown:
+        break;
     }
     return std::nullopt;
   }

@@ -9,8 +9,8 @@
 namespace orvane {
 
 namespace {
-constexpr TaskField kMondayToSunday[] = {TaskField::Monday,   TaskField::Tuesday,  TaskField::Wednesday,
-                                         TaskField::Thursday, TaskField::Friday,   TaskField::Saturday,
+constexpr TaskField kMondayToSunday[] = {TaskField::Monday,   TaskField::Tuesday, TaskField::Wednesday,
+                                         TaskField::Thursday, TaskField::Friday,  TaskField::Saturday,
                                          TaskField::Sunday};
 }  // namespace
 

@@ -52,4 +52,3 @@ bool saveTaskFile(FileSystem& files, const std::filesystem::path& path, const Ta
 }
 
 }  // namespace orvane
-

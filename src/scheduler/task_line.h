@@ -39,7 +39,7 @@ enum class TaskField : int {
 inline constexpr std::size_t kTaskFieldCount = 23;
 inline constexpr char kTaskFieldSeparator = '*';
 
-inline std::size_t indexOf(TaskField field) { return static_cast<std::size_t>(field) - 1; }
+inline std::size_t taskFieldIndex(TaskField field) { return static_cast<std::size_t>(field) - 1; }
 
 // The weekday field of a weekday number (1 = Sunday ... 7 = Saturday).
 TaskField weekdayField(int weekday);
@@ -53,7 +53,7 @@ class TaskLine {
   explicit TaskLine(std::string line);
 
   std::string_view operator[](TaskField field) const {
-    const Span& span = spans_[indexOf(field)];
+    const Span& span = spans_[taskFieldIndex(field)];
     return std::string_view(line_).substr(span.offset, span.length);
   }
   const std::string& text() const { return line_; }
@@ -74,8 +74,8 @@ class TaskFields {
   TaskFields() = default;
   explicit TaskFields(const TaskLine& line);
 
-  std::string& operator[](TaskField field) { return texts_[indexOf(field)]; }
-  const std::string& operator[](TaskField field) const { return texts_[indexOf(field)]; }
+  std::string& operator[](TaskField field) { return texts_[taskFieldIndex(field)]; }
+  const std::string& operator[](TaskField field) const { return texts_[taskFieldIndex(field)]; }
   const std::array<std::string, kTaskFieldCount>& texts() const { return texts_; }
 
  private:

@@ -58,8 +58,8 @@ void TaskPageWindow::create(HWND parent) {
 }
 
 void TaskPageWindow::createList() {
-  constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
-                               LVS_SHOWSELALWAYS;
+  constexpr DWORD kListStyle =
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", kListStyle, 0, 0, 0, 0, handle(), nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);

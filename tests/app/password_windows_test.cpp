@@ -53,7 +53,8 @@ TEST_F(PasswordWindowsTest, WithoutAPasswordTheOldFieldMustBeEmpty) {
   EXPECT_TRUE(world.log().contains("message \"旧密码输入错误！\" -> 确定"));
   EXPECT_FALSE(lockFile());
   EXPECT_TRUE(setPassword("", "new", "new"));
-  EXPECT_TRUE(world.log().contains("message \"忘记密码可能导致无法进入系统，请小心保管你的新密码。确定要更改吗？\" -> 确定"));
+  EXPECT_TRUE(
+      world.log().contains("message \"忘记密码可能导致无法进入系统，请小心保管你的新密码。确定要更改吗？\" -> 确定"));
   EXPECT_TRUE(lockFile());
 }
 
@@ -165,7 +166,8 @@ TEST_F(PromptAtShowTest, ACancelledPromptSendsTheWindowBackToTheTray100MsLater) 
   std::vector<std::string> steps;
   for (const auto& line : world.log().lines()) {
     const std::string event = line.substr(24);
-    if (event.find("TForm") != std::string::npos || event.find("密码错误") != std::string::npos) steps.push_back(line.substr(17));
+    if (event.find("TForm") != std::string::npos || event.find("密码错误") != std::string::npos)
+      steps.push_back(line.substr(17));
   }
   EXPECT_EQ(steps, (std::vector<std::string>{"00.000 open TForm3", "00.000 show TForm3", "00.000 open TForm12",
                                              "00.000 message \"密码错误！\" -> OK", "00.000 close TForm12",

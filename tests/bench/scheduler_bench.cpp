@@ -64,7 +64,8 @@ std::string taskFile(int count) {
   for (int task = 0; task < count; ++task) {
     const TimeOfDay time{20 + task % 4, task % 60, task % 59, 0};
     const std::string& schedule = schedules[task % 5];
-    const std::string weekdays = schedule.empty() ? std::string(kMondayWord) + "*****" + std::string(kSundayWord) : "******";
+    const std::string weekdays =
+        schedule.empty() ? std::string(kMondayWord) + "*****" + std::string(kSundayWord) : "******";
     bytes += formatTime(time) + "*" + std::string(kEnabledWord) + "*" + schedule + "*" + weekdays +
              "**Shutdown**Run Program:C:\\tools\\x.exe*" + std::string(9, '*') + utf8ToGbk("晚间任务") +
              std::to_string(task) + "\r\n";

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scratch_directory.h"
 #include "platform/sim/sim_files.h"
+#include "test_support/temp_dir.h"
 
 namespace orvane {
 namespace {
 
 class AtomicFileTest : public testing::Test {
  protected:
-  test::ScratchDirectory directory;
+  TempDir directory;
   SimFiles files{directory.path()};
   std::filesystem::path path = directory.path() / "task.dat";
   std::filesystem::path temporary = directory.path() / "task.dat.tmp";

@@ -5,8 +5,8 @@
 #include "common/atomic_file.h"
 #include "common/errors.h"
 #include "common/gbk.h"
-#include "common/scratch_directory.h"
 #include "platform/sim/sim_files.h"
+#include "test_support/temp_dir.h"
 
 namespace orvane {
 namespace {
@@ -23,7 +23,7 @@ std::optional<std::string> writeError(IniSettings& settings, std::string_view va
 
 class IniSettingsTest : public testing::Test {
  protected:
-  test::ScratchDirectory directory;
+  TempDir directory;
   SimFiles files{directory.path()};
   std::filesystem::path path = files.programDirectory() / "wake.ini";
   IniSettings settings{files, path};

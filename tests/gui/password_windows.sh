@@ -33,10 +33,13 @@ window_of_size() {
 }
 main_window() { window_of_size 600x439; }
 prompt_shown() { window_of_size 360x190 >/dev/null; }
-# Waits for the prompt and for its field to take the keyboard.
+# Waits for the prompt and clicks into its field: without a window manager
+# the keyboard goes to the window under the mouse.
 wait_for_prompt() {
   wait_until 30 prompt_shown || fail "no password prompt $1"
-  sleep 1
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$(window_of_size 360x190)")"
+  xdotool mousemove $((X + 238)) $((Y + 88)) click 1
 }
 prompt_gone() { ! prompt_shown; }
 main_window_hidden() { ! main_window >/dev/null; }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -94,14 +93,6 @@ TEST_F(CountdownTest, CancelClosesTheDialogBeforeAnyActionAndKeepsTheRequest) {
   EXPECT_EQ(request.CountdownNote, "今天没有开机任务！");
 }
 
-TEST_F(CountdownTest, EscapeCancelsAtAnySecond) {
-  requestThroughTimer9(kShutdownRequest);
-  world.at(20.5, [&] { openCountdown()->closeBox(); });
-  world.run(90);
-  EXPECT_EQ(timesOf("close TForm4"), std::vector<std::string>{"10:00:20"});
-  EXPECT_FALSE(world.log().contains("ExitWindowsEx"));
-}
-
 TEST_F(CountdownTest, ActNowWorksAtAnySecondOnceAndLeavesTheDialogOpen) {
   for (double second : {1.5, 30.0, 60.5}) {
     TempDir otherDir;
@@ -157,14 +148,6 @@ TEST_F(CountdownTest, StackedCountdownsEachCountOnTheirOwnAndActOnTheLatestReque
   // stands; the second acts ten seconds later.
   EXPECT_EQ(timesOf(kReboot), (std::vector<std::string>{"10:01:01", "10:01:11"}));
   EXPECT_FALSE(world.log().contains(kPowerOff));
-}
-
-TEST_F(CountdownTest, OnTheNinetyFiveFamilyTheCountdownPowersOffDirectly) {
-  world.setPlatformId(1);
-  requestThroughTimer9(kShutdownRequest);
-  world.run(90);
-  EXPECT_EQ(timesOf("ExitWindowsEx flags=13 reserved=32"), std::vector<std::string>{"10:01:01"});
-  EXPECT_FALSE(world.log().contains("AdjustTokenPrivileges"));
 }
 
 }  // namespace

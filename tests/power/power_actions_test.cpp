@@ -108,14 +108,6 @@ TEST_F(PowerActionsTest, StandbyAndHibernateDoNothingWithoutAProcessToken) {
   EXPECT_EQ(perform(&PowerActions::HibernateSystem), (Events{"OpenProcessToken access=32 -> failed"}));
 }
 
-TEST_F(PowerActionsTest, EnabledDebugPrivilegeCountsOnlyAGrantWithoutErrorAsSuccess) {
-  EXPECT_TRUE(EnabledDebugPrivilege(world.power(), true));
-  world.power().setPrivilegeOutcome(PrivilegeOutcome::NotAllAssigned);
-  EXPECT_FALSE(EnabledDebugPrivilege(world.power(), true));
-  world.power().setPrivilegeOutcome(PrivilegeOutcome::Failed);
-  EXPECT_FALSE(EnabledDebugPrivilege(world.power(), true));
-}
-
 TEST_F(PowerActionsTest, SetPrivilegeFailsForAnUnknownNameWithoutAdjustingTheToken) {
   EXPECT_EQ(eventsOf([&] { EXPECT_FALSE(SetPrivilege(world.power(), "SeNoSuchPrivilege", true)); }),
             (Events{"LookupPrivilegeValue name=\"SeNoSuchPrivilege\" -> failed"}));

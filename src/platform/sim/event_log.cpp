@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "common/gbk.h"
-
 namespace orvane {
 
 namespace {
@@ -30,27 +28,5 @@ int EventLog::count(std::string_view eventPrefix) const {
   return static_cast<int>(
       std::count_if(all.begin(), all.end(), [&](const std::string& e) { return e.rfind(eventPrefix, 0) == 0; }));
 }
-
-std::string quoted(std::string_view utf8) {
-  std::string out = "\"";
-  for (char c : utf8) {
-    switch (c) {
-      case '\r':
-        out += "\\r";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '"':
-        out += "\\\"";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out + "\"";
-}
-
-std::string quotedGbk(std::string_view gbk) { return quoted(gbkToUtf8(gbk)); }
 
 }  // namespace orvane

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/log_text.h"
+
 namespace orvane {
 
 class EventLog {
@@ -32,10 +34,5 @@ class EventLog {
   std::ostream* echo_ = nullptr;
   std::vector<std::string> lines_;
 };
-
-// A value for a key=value pair of a log line: in double quotes, with CR, LF
-// and the quote written as \r, \n and \". Converts GBK to UTF-8 when asked.
-std::string quoted(std::string_view utf8);
-std::string quotedGbk(std::string_view gbk);
 
 }  // namespace orvane

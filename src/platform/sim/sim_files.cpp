@@ -12,17 +12,22 @@ SimFiles::SimFiles(std::filesystem::path programDirectory)
   std::filesystem::create_directories(systemDirectory(), ignored);
 }
 
+// A Unix directory appears on the drive Z:, as Wine shows it; a directory
+// that already has a drive (the simulation running under Wine) keeps it.
 std::filesystem::path SimFiles::fromWindowsPath(const std::string& gbkPath) const {
-  std::string unix = gbkPath;
-  if (unix.size() >= 2 && (unix[0] == 'Z' || unix[0] == 'z') && unix[1] == ':') unix.erase(0, 2);
-  for (char& c : unix) {
+  std::string local = gbkPath;
+  if (!programDirectory_.has_root_name() && local.size() >= 2 && (local[0] == 'Z' || local[0] == 'z') &&
+      local[1] == ':') {
+    local.erase(0, 2);
+  }
+  for (char& c : local) {
     if (c == '\\') c = '/';
   }
-  return std::filesystem::path(unix).lexically_normal();
+  return std::filesystem::path(local).lexically_normal();
 }
 
 std::string SimFiles::toWindowsPath(const std::filesystem::path& path) const {
-  std::string text = "Z:" + path.lexically_normal().string();
+  std::string text = (path.has_root_name() ? "" : "Z:") + path.lexically_normal().string();
   for (char& c : text) {
     if (c == '/') c = '\\';
   }

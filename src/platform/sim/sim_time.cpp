@@ -44,7 +44,7 @@ bool SimTime::runNextDue(std::int64_t limit) {
     tick_ = std::max(tick_, script->tick);
     auto action = std::move(script->action);
     scripted_.erase(script);
-    action();
+    runHandler_(action);
     return true;
   }
   if (!hasTimer) return false;
@@ -55,7 +55,7 @@ bool SimTime::runNextDue(std::int64_t limit) {
   due.order = nextOrder_++;
   TimerOwner* owner = due.owner;
   const int id = timer->first.id;
-  owner->timerFired(id);
+  runHandler_([owner, id] { owner->timerFired(id); });
   return true;
 }
 

@@ -40,6 +40,11 @@ class SimTime : public ClockApi {
   void setEnd(std::int64_t tickMs) { endTick_ = tickMs; }
   std::int64_t tick() const { return tick_; }
 
+  // Every timer handler and scripted event runs through this, so the
+  // program's general error handler can catch what a handler throws.
+  using HandlerRunner = std::function<void(const std::function<void()>&)>;
+  void setHandlerRunner(HandlerRunner runner) { runHandler_ = std::move(runner); }
+
   // Runs `action` when the tick reaches `tickMs` (before timers due then).
   void at(std::int64_t tickMs, std::function<void()> action);
 
@@ -93,6 +98,7 @@ class SimTime : public ClockApi {
   int biasMinutes() const;
 
   EventLog* log_ = nullptr;
+  HandlerRunner runHandler_ = [](const std::function<void()>& handler) { handler(); };
   std::int64_t tick_ = 0;
   std::int64_t wallOffsetMs_ = 0;
   std::int64_t endTick_ = INT64_MAX;

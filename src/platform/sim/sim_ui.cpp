@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/errors.h"
 #include "platform/sim/event_log.h"
 #include "platform/sim/sim_time.h"
 
@@ -39,6 +40,14 @@ void SimUi::showWarningBox(const std::string& text) { log_.add("message " + quot
 
 void SimUi::showError(const std::string& text) { log_.add("error " + quoted(text)); }
 
+void SimUi::runHandler(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const OperationError& error) {
+    showError(error.what());
+  }
+}
+
 void SimUi::open(Form& form) {
   const std::string details = form.describe();
   log_.add(std::string("open ") + form.windowClass() + (details.empty() ? "" : " " + details));
@@ -46,9 +55,9 @@ void SimUi::open(Form& form) {
   openForms_.push_back({&form, form.windowClass()});
   auto scripted = answers_.find(form.windowClass());
   if (scripted != answers_.end()) {
-    form.answerScripted(scripted->second);
+    runHandler([&] { form.answerScripted(scripted->second); });
   } else {
-    form.answerByDefault();
+    runHandler([&] { form.answerByDefault(); });
   }
 }
 

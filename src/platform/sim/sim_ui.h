@@ -8,6 +8,7 @@
 // "message" answers every question; an answer for a window class is handed
 // to each window of that class as it opens.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ class SimUi : public Ui {
   SimUi(SimTime& time, EventLog& log) : time_(time), log_(log) {}
 
   void setAnswer(const std::string& what, const std::string& answer) { answers_[what] = answer; }
+  // The general error handler: runs a handler and shows what an
+  // OperationError ended it with, as the error box does.
+  void runHandler(const std::function<void()>& handler);
   bool quitRequested() const { return quit_; }
   // The open windows, oldest first, and the newest of a class.
   std::vector<Form*> openForms() const;

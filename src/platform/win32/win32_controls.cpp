@@ -9,8 +9,7 @@ void createControls(HWND parent, const ControlSpec* controls, std::size_t count)
   for (std::size_t index = 0; index < count; ++index) {
     const ControlSpec& each = controls[index];
     CreateWindowExW(0, each.className, utf8ToWide(each.text).c_str(), WS_CHILD | WS_VISIBLE | each.style, 0, 0, 0, 0,
-                    parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(each.id)), GetModuleHandleW(nullptr),
-                    nullptr);
+                    parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(each.id)), GetModuleHandleW(nullptr), nullptr);
   }
 }
 
@@ -23,11 +22,22 @@ void layoutControls(HWND parent, const ControlSpec* controls, std::size_t count)
   }
 }
 
-void placeCentred(HWND window, HWND over, int clientWidth, int clientHeight) {
+namespace {
+
+// The outer size of the window for a client area of this size at 96 DPI,
+// scaled to the window's DPI.
+SIZE frameSize(HWND window, int clientWidth, int clientHeight) {
   const unsigned dpi = windowDpi(window);
   RECT frame{0, 0, scaled(clientWidth, dpi), scaled(clientHeight, dpi)};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+}  // namespace
+
+void placeCentred(HWND window, HWND over, int clientWidth, int clientHeight) {
+  const SIZE size = frameSize(window, clientWidth, clientHeight);
   RECT area{};
   if (over == nullptr || !GetWindowRect(over, &area)) {
     MONITORINFO monitor{};
@@ -35,10 +45,13 @@ void placeCentred(HWND window, HWND over, int clientWidth, int clientHeight) {
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     area = monitor.rcWork;
   }
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
-               area.top + (area.bottom - area.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window, nullptr, area.left + (area.right - area.left - size.cx) / 2,
+               area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void placeAt(HWND window, POINT topLeft, int clientWidth, int clientHeight) {
+  const SIZE size = frameSize(window, clientWidth, clientHeight);
+  SetWindowPos(window, nullptr, topLeft.x, topLeft.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FocusKeeper::activated(HWND window, WPARAM state, HWND first) {

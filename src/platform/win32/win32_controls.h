@@ -13,8 +13,8 @@ namespace orvane {
 struct ControlSpec {
   int id;
   const wchar_t* className;
-  DWORD style;        // besides WS_CHILD | WS_VISIBLE
-  const char* text;   // UTF-8
+  DWORD style;              // besides WS_CHILD | WS_VISIBLE
+  const char* text;         // UTF-8
   int x, y, width, height;  // at 96 DPI, in the parent's client area
 };
 
@@ -34,6 +34,8 @@ void layoutControls(HWND parent, const ControlSpec (&controls)[N]) {
 // and centres it on `over` (its owner), or on its monitor's work area when
 // there is none.
 void placeCentred(HWND window, HWND over, int clientWidth, int clientHeight);
+// The same size, with the window's top-left corner at this screen point.
+void placeAt(HWND window, POINT topLeft, int clientWidth, int clientHeight);
 
 // Keeps the keyboard focus among a window's controls across its
 // deactivation, as a dialog does: the window hands it every WM_ACTIVATE;
