@@ -20,6 +20,7 @@ const MainTimerSpec& specOf(MainTimer timer) {
 MainForm::MainForm(Platform& platform, Ui& ui)
     : Form(ui), platform_(platform), powerActions_(platform), tasks_(platform.files, platform.clock, ui, *this) {
   buildMenus();
+  buildTaskListMenu();
 }
 
 void MainForm::buildMenus() {
@@ -29,6 +30,8 @@ void MainForm::buildMenus() {
   file.children.emplace_back("退出(&X)", [this] { exitProgram(); });
   menuBar_.add(std::move(file));
 
+  trayMenu_.add(MenuItem("添加新任务", [this] { eeClick(); }));
+  trayMenu_.add(MenuItem("定时任务列表", [this] { Showalarmlist1Click(); }));
   MenuItem quick("快速执行");
   quick.children = powerEntries();
   trayMenu_.add(std::move(quick));
@@ -49,6 +52,28 @@ std::vector<MenuItem> MainForm::powerEntries() {
           MenuItem("待机", [&actions] { actions.StandbySystem(); }),
           MenuItem("休眠", [&actions] { actions.HibernateSystem(); }),
           MenuItem("锁定", [&actions] { actions.LockComputer(); })};
+}
+
+void MainForm::buildTaskListMenu() {
+  TaskCommands& commands = taskCommands_;
+  taskListMenu_.add(MenuItem("添加新任务", [&commands] { commands.ToolButton5Click(); }));
+  taskListMenu_.add(MenuItem("编辑选定任务", [&commands] { commands.ToolButton6Click(); }));
+  taskListMenu_.add(MenuItem("删除选定任务", [&commands] { commands.ToolButton7Click(); }));
+  taskListMenu_.add(MenuItem("清空列表", [&commands] { commands.ToolButton8Click(); }));
+}
+
+void MainForm::eeClick() {
+  if (passwordGate_.passes()) taskCommands_.ToolButton5Click();
+}
+
+void MainForm::Showalarmlist1Click() {
+  showPage(MainPage::Tasks);
+  showFromTray();
+}
+
+void MainForm::showPage(MainPage page) {
+  page_ = page;
+  changed();
 }
 
 void MainForm::FormCreate() {

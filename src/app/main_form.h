@@ -14,6 +14,7 @@
 #include "power/power_actions.h"
 #include "scheduler/auto_dial.h"
 #include "scheduler/reminders.h"
+#include "scheduler/task_commands.h"
 #include "scheduler/task_dispatcher.h"
 #include "scheduler/task_page.h"
 #include "scheduler/task_scheduler.h"
@@ -44,6 +45,11 @@ inline constexpr std::array<MainTimerSpec, 7> kMainTimers{{
     {Timer9, 1000, false},
 }};
 
+// The tabs of the main window. Showing "    开机设定    " shows its "确定"
+// and hides the "OK" of "    高级选项    "; showing "    高级选项    " the
+// reverse; showing "    定时任务    " hides both.
+enum class MainPage { PowerOn, Tasks, Advanced };
+
 class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
  public:
   static constexpr const char* kWindowClass = "TForm3";
@@ -67,7 +73,18 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   // so that the task moves on, then performs the actions of the rebuilt row.
   void dodo(int row) override;
   TaskScheduler& tasks() { return tasks_; }
-  const TaskPage& taskPage() const { return taskPage_; }
+  TaskPage& taskPage() { return taskPage_; }
+  // The toolbar, popup menu and double-click of the task page.
+  TaskCommands& taskCommands() { return taskCommands_; }
+  // The task list's popup menu: "添加新任务", "编辑选定任务", "删除选定任务",
+  // "清空列表".
+  Menu& taskListMenu() { return taskListMenu_; }
+
+  // The tab shown; "开机设定" at start.
+  MainPage page() const { return page_; }
+  void showPage(MainPage page);
+  bool powerOnOkShown() const { return page_ == MainPage::PowerOn; }
+  bool advancedOkShown() const { return page_ == MainPage::Advanced; }
 
   void startTimer(MainTimer timer);
   void stopTimer(MainTimer timer);
@@ -105,6 +122,12 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   void startCountdownTimer() override { startTimer(Timer9); }
   void buildMenus();
   std::vector<MenuItem> powerEntries();
+  void buildTaskListMenu();
+  // The tray's "添加新任务": the password prompt when the settings need the
+  // password; unless it was cancelled, the editor for a new task.
+  void eeClick();
+  // The tray's "定时任务列表": the main window on its task page.
+  void Showalarmlist1Click();
   void Timer1Timer();
   void Timer2Timer();
   void Timer3Timer();
@@ -123,6 +146,7 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   Platform& platform_;
   Menu menuBar_;
   Menu trayMenu_;
+  Menu taskListMenu_;
   PowerActions powerActions_;
   CountdownRequest countdownRequest_;
   TaskScheduler tasks_;
@@ -130,7 +154,9 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   AutoDial autoDial_;
   TaskDispatcher dispatcher_{platform_, powerActions_, countdownRequest_, reminders_, autoDial_, *this};
   TaskPage taskPage_{tasks_.table()};
+  TaskCommands taskCommands_{platform_.files, platform_.clock, ui(), tasks_, taskPage_};
   bool shown_ = false;
+  MainPage page_ = MainPage::PowerOn;
   AdvancedPage advancedPage_{platform_, ui(), *this};
   PasswordGate passwordGate_{ui(), platform_.files};
 };

@@ -26,12 +26,15 @@ class SecondCatchUp {
 
   // Calls visit(second) for every second not yet examined up to `now`, in
   // order; each second counts as examined from the moment its visit begins,
-  // so a second is never handed out twice.
+  // so a second is never handed out twice. When a visit moves the mark on
+  // (a check run inside it went on, or gave the seconds up), the rest is
+  // left to that.
   template <typename Visit>
   void forEachNewSecond(std::int64_t now, Visit&& visit) {
     for (std::int64_t second = firstToExamine(now); second <= now; ++second) {
       last_ = second;
       visit(second);
+      if (*last_ != second) return;
     }
   }
 

@@ -5,6 +5,7 @@
 // for real; the simulated Windows implements it with virtual time.
 // All texts here are UTF-8.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,12 @@ class Ui {
   virtual void showWarningBox(const std::string& text) = 0;
   // The general error handler: shows what an OperationError carried.
   virtual void showError(const std::string& text) = 0;
+  // The open-file dialog, starting with no file name, with this filter
+  // (descriptions and patterns separated by "|", as "*.exe|*.exe"), the
+  // read-only box hidden and only an existing file accepted
+  // (OFN_HIDEREADONLY | OFN_FILEMUSTEXIST). The chosen file's full path
+  // (GBK), or nothing when the user cancelled.
+  virtual std::optional<std::string> chooseExistingFile(const std::string& filter) = 0;
 
   // Opens the form's window and runs it modally until the form closes; the
   // form's result. The caller owns the form.

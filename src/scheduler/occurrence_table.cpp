@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/second_catch_up.h"
-#include "scheduler/occurrence_date.h"
 #include "scheduler/task_words.h"
 
 namespace orvane {

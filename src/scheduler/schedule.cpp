@@ -49,6 +49,18 @@ std::optional<ScheduleDate> readMonthAndDay(std::string_view schedule) {
   return ScheduleDate{0, *month, *day};
 }
 
+// The text after the first `mark`, or the whole text when it holds none.
+std::string_view removeThrough(std::string_view text, std::string_view mark) {
+  const std::size_t found = text.find(mark);
+  return found == std::string_view::npos ? text : text.substr(found + mark.size());
+}
+
+// The text before the first `mark`, or the empty text when it holds none.
+std::string_view textBefore(std::string_view text, std::string_view mark) {
+  const std::size_t found = text.find(mark);
+  return found == std::string_view::npos ? std::string_view() : text.substr(0, found);
+}
+
 }  // namespace
 
 ScheduleKind scheduleKindOf(std::string_view schedule) {
@@ -72,6 +84,15 @@ std::optional<ScheduleDate> readEveryYearDate(std::string_view schedule) { retur
 std::optional<int> readEveryMonthDay(std::string_view schedule) {
   const auto dayText = after(schedule, kMonthMark);
   return dayText ? numberBefore(*dayText, kDayMark) : std::nullopt;
+}
+
+ScheduleDateTexts monthAndDayTexts(std::string_view schedule) {
+  const std::string_view monthAndDay = removeThrough(schedule, kYearMark);
+  return {textBefore(monthAndDay, kMonthMark), textBefore(removeThrough(monthAndDay, kMonthMark), kDayMark)};
+}
+
+std::string_view monthlyDayText(std::string_view schedule) {
+  return textBefore(removeThrough(schedule, kMonthMark), kDayMark);
 }
 
 }  // namespace orvane

@@ -29,4 +29,16 @@ std::optional<ScheduleDate> readEveryYearDate(std::string_view schedule);
 // "每月15日": the day.
 std::optional<int> readEveryMonthDay(std::string_view schedule);
 
+// The month and day texts as they stand, unconverted, as the task editor
+// shows them: after the first "年", the text before "月", then after that
+// "月" the text before "日". A missing mark gives an empty text (and a
+// missing "年" or "月" leaves the text whole for the next step).
+struct ScheduleDateTexts {
+  std::string_view month;
+  std::string_view day;
+};
+ScheduleDateTexts monthAndDayTexts(std::string_view schedule);
+// "每月15日": after the first "月", the text before "日".
+std::string_view monthlyDayText(std::string_view schedule);
+
 }  // namespace orvane

@@ -2,7 +2,8 @@
 // The visible task list on the main window's page "    定时任务    ": a header
 // row and one row per occurrence-table row (state, the time text of field 1,
 // the display text); the row of the visible list is the task line of the same
-// number. An empty table shows one blank row under the header.
+// number. An empty table shows one blank row under the header. One row is
+// always selected, as in a grid: the first until the user chooses another.
 
 #include <array>
 #include <string>
@@ -28,8 +29,13 @@ class TaskPage {
   // Rows count from 1.
   TaskPageRow row(int number) const;
 
+  // The selected row, kept within the rows shown.
+  int selectedRow() const;
+  void select(int number) { selected_ = number; }
+
  private:
   const OccurrenceTable& table_;
+  int selected_ = 1;
 };
 
 }  // namespace orvane

@@ -10,8 +10,12 @@ TaskScheduler::TaskScheduler(FileSystem& files, ClockApi& clock, Ui& ui, TaskSch
     : files_(files), clock_(clock), ui_(ui), host_(host) {}
 
 void TaskScheduler::rebuild() {
+  rebuildAsOf(fromWholeSeconds(seconds_.firstPending(wholeSecondsOf(clock_.localNow()))));
+}
+
+void TaskScheduler::rebuildAsOf(DateTime reference) {
   ui_.trace("rebuild");
-  const DateTime reference = fromWholeSeconds(seconds_.firstPending(wholeSecondsOf(clock_.localNow())));
+  tableDay_ = reference.dayNumber();
   clockMark_ = ClockMark::of(reference);
   table_ = OccurrenceTable();
   const std::filesystem::path path = taskFilePath(files_);
@@ -34,6 +38,11 @@ void TaskScheduler::reloadAndResolve(std::optional<TaskList> loaded, DateTime re
 
 void TaskScheduler::tick() {
   seconds_.forEachNewSecond(wholeSecondsOf(clock_.localNow()), [this](std::int64_t second) {
+    // The first second of a new day resolves the table afresh, so an
+    // occurrence that only the new day brings (a monthly task on the 1st,
+    // resolved as past on the last day of the month) is due at once rather
+    // than after the next 30-second check, which would find it over.
+    if (fromWholeSeconds(second).dayNumber() != tableDay_) rebuildAsOf(fromWholeSeconds(second));
     for (const int row : table_.rowsDueAt(second)) host_.dodo(row);
   });
 }

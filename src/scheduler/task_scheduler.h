@@ -62,6 +62,7 @@ class TaskScheduler {
   const ClockMark& clockMark() const { return clockMark_; }
 
  private:
+  void rebuildAsOf(DateTime reference);
   void reloadAndResolve(std::optional<TaskList> loaded, DateTime reference);
 
   FileSystem& files_;
@@ -72,6 +73,7 @@ class TaskScheduler {
   OccurrenceTable table_;
   ClockMark clockMark_;
   SecondCatchUp seconds_;
+  std::int64_t tableDay_ = -1;  // the day the table was resolved for
   std::function<void()> armWakeTimer_;
 };
 

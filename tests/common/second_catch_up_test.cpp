@@ -54,6 +54,20 @@ TEST(SecondCatchUp, ASecondCountsAsExaminedFromTheStartOfItsVisit) {
   EXPECT_EQ(pendingDuringVisit, (Seconds{102, 103}));
 }
 
+TEST(SecondCatchUp, ACheckRunInsideAVisitTakesOverTheSecondsLeft) {
+  SecondCatchUp seconds;
+  visit(seconds, 100);
+  Seconds outer;
+  Seconds inner;
+  seconds.forEachNewSecond(103, [&](std::int64_t second) {
+    outer.push_back(second);
+    if (second == 101) inner = visit(seconds, 103);
+  });
+  EXPECT_EQ(outer, Seconds{101});
+  EXPECT_EQ(inner, (Seconds{102, 103}));
+  EXPECT_EQ(visit(seconds, 103), Seconds{});
+}
+
 TEST(SecondCatchUp, WholeSecondsDropTheMilliseconds) {
   const DateTime moment = parseDateTime("2026-12-07 10:00:05").value().addMilliseconds(999);
   EXPECT_EQ(formatDateTimeMs(fromWholeSeconds(wholeSecondsOf(moment))), "2026-12-07 10:00:05.000");

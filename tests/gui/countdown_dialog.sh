@@ -13,17 +13,8 @@ fail() {
 
 countdown_window() { xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null | head -n 1 | grep .; }
 
-trap headless_cleanup EXIT
-prefix="$ORVANE_ROOT/build/wine/countdown-dialog"
-rm -rf "$prefix"
-wine_use_prefix "$prefix"
-xvfb_start
-wine_prepare_prefix
-# No window manager runs on the virtual display: Wine draws the frames
-# itself, so that the screenshot shows the caption and the system menu.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-
-output="$prefix.out"
+headless_start countdown-dialog
+output="$WINEPREFIX.out"
 wine "$ORVANE_WIN_BUILD/tests/orvane_win32_tests.exe" --gtest_also_run_disabled_tests \
   --gtest_filter='CountdownWindowTest.DISABLED_OnScreenUntilEscapeIsPressed' >"$output" 2>&1 &
 PROGRAM_PID=$!

@@ -70,6 +70,15 @@ TEST_F(TaskTickTest, AnEveryDayTaskFiresOnceAtItsSecond) {
   EXPECT_EQ(formatDate(row(1).occurrenceDate->date()), "2026-12-08");
 }
 
+// Resolved on the 31st, a task for the 1st of every month lies in the past
+// until the month turns; the first tick of the new day resolves it afresh.
+TEST_F(TaskTickTest, AMonthlyTaskJustAfterMidnightOnTheFirstFires) {
+  writeTasks(test::taskFile({taskLine("0:00:02", "每月1日", "月初")}));
+  start("2026-12-31 23:59:50");
+  run(20);
+  EXPECT_EQ(stampsOf("dodo row=1"), std::vector<std::string>{"2027-01-01 00:00:02.000"});
+}
+
 // With 16 ms of drift a tick skips a second about once a minute; each task
 // still fires once, at most the catch-up gap late.
 TEST_F(TaskTickTest, ADayWithDriftingTimersFiresATaskInEveryMinuteExactlyOnce) {

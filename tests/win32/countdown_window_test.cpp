@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "common/gbk.h"
-#include "common/scratch_directory.h"
 #include "platform/sim/sim_world.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_form.h"
+#include "test_support/temp_dir.h"
 
 namespace orvane {
 namespace {
@@ -68,7 +68,7 @@ class CountdownWindowTest : public testing::Test {
     return nullptr;
   }
 
-  test::ScratchDirectory directory;
+  TempDir directory;
   SimWorld world{directory.path(), DateTime()};
   PowerActions actions{world.platform()};
   CountdownRequest request{kRebootRequest, "今天没有开机任务！"};

@@ -13,7 +13,7 @@
 
 #include "common/gbk.h"
 #include "common/profile_file.h"
-#include "common/scratch_directory.h"
+#include "test_support/temp_dir.h"
 
 namespace orvane {
 namespace {
@@ -160,7 +160,7 @@ class ProfileFileDifferentialTest : public testing::Test {
     ourBytes = ours.serialize();
   }
 
-  test::ScratchDirectory directory;
+  TempDir directory;
   std::string realBytes;
   std::string ourBytes;
 };

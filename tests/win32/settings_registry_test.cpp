@@ -10,8 +10,8 @@
 #include "app/auto_logon.h"
 #include "app/start_with_windows.h"
 #include "common/gbk.h"
-#include "common/scratch_directory.h"
 #include "platform/win32/win32_platform.h"
+#include "test_support/temp_dir.h"
 
 namespace orvane {
 namespace {
@@ -65,7 +65,7 @@ class SettingsRegistryTest : public testing::Test {
  protected:
   std::wstring quotedExecutable() { return L"\"" + gbkToWide(files.executablePath()) + L"\""; }
 
-  test::ScratchDirectory directory;
+  TempDir directory;
   ScratchProgramFiles files{directory.path()};
   Win32Platform real{[] { return HWND{}; }};
   Platform& base = real.platform();

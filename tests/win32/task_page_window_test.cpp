@@ -16,10 +16,10 @@
 #include "app/main_form.h"
 #include "app/main_window.h"
 #include "common/gbk.h"
-#include "common/scratch_directory.h"
 #include "platform/sim/sim_world.h"
 #include "platform/win32/win32_ui.h"
 #include "scheduler/task_lines.h"
+#include "test_support/temp_dir.h"
 
 namespace orvane {
 namespace {
@@ -77,7 +77,7 @@ class TaskPageWindowTest : public testing::Test {
     return findList(FindWindowW(L"TForm3", L"Orvane"));
   }
 
-  test::ScratchDirectory directory;
+  TempDir directory;
   SimWorld world{directory.path(), parseDateTime("2026-12-07 10:00:00").value()};
   Win32Ui ui;
   MainForm form{world.platform(), ui};

@@ -11,9 +11,9 @@
 #include <cwchar>
 
 #include "app/main_form.h"
-#include "common/scratch_directory.h"
 #include "platform/sim/sim_world.h"
 #include "platform/win32/win32_ui.h"
+#include "test_support/temp_dir.h"
 
 namespace orvane {
 namespace {
@@ -38,7 +38,7 @@ class TrayIconTest : public testing::Test {
  protected:
   TrayIconTest() { ui.setApplicationTitle(L"Orvane"); }
 
-  test::ScratchDirectory directory;
+  TempDir directory;
   SimWorld world{directory.path(), DateTime()};
   Win32Ui ui;
   MainForm form{world.platform(), ui};

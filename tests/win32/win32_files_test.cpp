@@ -9,7 +9,7 @@
 
 #include "common/atomic_file.h"
 #include "common/gbk.h"
-#include "common/scratch_directory.h"
+#include "test_support/temp_dir.h"
 
 namespace orvane {
 namespace {
@@ -30,7 +30,7 @@ class OpenedElsewhere {
 
 class Win32FilesTest : public testing::Test {
  protected:
-  test::ScratchDirectory directory;
+  TempDir directory;
   Win32Files files;
   std::filesystem::path path = directory.path() / "task.dat";
   std::filesystem::path temporary = directory.path() / "task.dat.tmp";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/errors.h"
+#include "common/gbk.h"
 #include "platform/sim/event_log.h"
 #include "platform/sim/sim_time.h"
 
@@ -39,6 +40,15 @@ MessageAnswer SimUi::showMessage(const std::string& text, MessageButtons buttons
 void SimUi::showWarningBox(const std::string& text) { log_.add("message " + quoted(text) + " -> OK"); }
 
 void SimUi::showError(const std::string& text) { log_.add("error " + quoted(text)); }
+
+std::optional<std::string> SimUi::chooseExistingFile(const std::string& filter) {
+  auto scripted = answers_.find("file");
+  const bool chosen = scripted != answers_.end();
+  log_.add("GetOpenFileName filter=" + quoted(filter) + " flags=0x1004 -> " +
+           (chosen ? quoted(scripted->second) : std::string("cancelled")));
+  if (!chosen) return std::nullopt;
+  return utf8ToGbk(scripted->second);
+}
 
 void SimUi::runHandler(const std::function<void()>& handler) {
   try {

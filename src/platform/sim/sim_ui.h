@@ -4,9 +4,11 @@
 // run a nested loop of virtual time, as a modal message loop does.
 //
 // Default answers: a message box answers its first button ("确定"); a window
-// gets Form::answerByDefault (most press their close box). An answer for
-// "message" answers every question; an answer for a window class is handed
-// to each window of that class as it opens.
+// gets Form::answerByDefault (most press their close box); an open-file
+// dialog is cancelled. An answer for "message" answers every question; an
+// answer for "file" (a path, UTF-8) is chosen in every open-file dialog; an
+// answer for a window class is handed to each window of that class as it
+// opens.
 
 #include <functional>
 #include <map>
@@ -39,6 +41,7 @@ class SimUi : public Ui {
   MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
   void showWarningBox(const std::string& text) override;
   void showError(const std::string& text) override;
+  std::optional<std::string> chooseExistingFile(const std::string& filter) override;
   int showModal(Form& form) override;
   void showModeless(Form& form) override;
   void formChanged(Form&) override {}

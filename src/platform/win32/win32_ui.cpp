@@ -1,5 +1,7 @@
 #include "platform/win32/win32_ui.h"
 
+#include <commdlg.h>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -142,6 +144,24 @@ MessageAnswer Win32Ui::showMessage(const std::string& text, MessageButtons butto
 void Win32Ui::showWarningBox(const std::string& text) { messageBox(text, MB_ICONEXCLAMATION | MB_OK); }
 
 void Win32Ui::showError(const std::string& text) { messageBox(text, MB_ICONERROR | MB_OK); }
+
+std::optional<std::string> Win32Ui::chooseExistingFile(const std::string& filter) {
+  // The dialog wants the filter's parts separated, and ended, by NULs.
+  std::wstring parts = utf8ToWide(filter);
+  std::replace(parts.begin(), parts.end(), L'|', L'\0');
+  parts.append(2, L'\0');
+  std::wstring file(32768, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = activeOwner();
+  dialog.lpstrFilter = parts.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  file.resize(file.find(L'\0'));
+  return wideToGbk(file);
+}
 
 View& Win32Ui::open(Form& form, HWND owner) {
   auto factory = factories_.find(form.windowClass());

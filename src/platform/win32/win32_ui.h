@@ -86,6 +86,7 @@ class Win32Ui : public Ui {
   MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
   void showWarningBox(const std::string& text) override;
   void showError(const std::string& text) override;
+  std::optional<std::string> chooseExistingFile(const std::string& filter) override;
   int showModal(Form& form) override;
   void showModeless(Form& form) override;
   void formChanged(Form& form) override;
