@@ -15,6 +15,7 @@
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_window.h"
 #include "scheduler/reminder_window.h"
+#include "scheduler/task_editor_window.h"
 #include "scheduler/task_page_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -32,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::registerPasswordPromptView(ui);
   orvane::registerCountdownView(ui);
   orvane::registerReminderView(ui);
+  orvane::registerTaskEditorView(ui);
 
   orvane::Program program(windows.platform(), ui);
   ui.runHandler([&] { program.start(); });

@@ -113,6 +113,7 @@ void AdvancedPageWindow::refresh() {
   for (ControlId id : {kUserNameLabel, kUserName, kPasswordLabel, kPassword}) {
     EnableWindow(control(id), options.autoLogonFieldsEnabled);
   }
+  ShowWindow(control(kOk), form_.advancedOkShown() ? SW_SHOW : SW_HIDE);
   refreshing_ = false;
 }
 

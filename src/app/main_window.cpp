@@ -40,6 +40,7 @@ class MainWindow : public View {
   void applyDpi();
   void sizeAndCentre();
   void layout();
+  void selectPage();
   void showSelectedPage();
 
   MainForm& form_;
@@ -67,6 +68,7 @@ void MainWindow::refresh() {
   for (auto& page : pages_) {
     if (page) page->refresh();
   }
+  selectPage();
   const bool visible = IsWindowVisible(handle()) && !IsIconic(handle());
   if (form_.shown() && !visible) {
     ShowWindow(handle(), SW_RESTORE);
@@ -83,7 +85,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) showSelectedPage();
+      if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) {
+        showSelectedPage();
+        form_.showPage(static_cast<MainPage>(TabCtrl_GetCurSel(tabs_)));
+      }
       return 0;
     }
     case WM_DPICHANGED: {
@@ -157,6 +162,14 @@ void MainWindow::layout() {
     SetWindowPos(view->handle(), HWND_TOP, page.left, page.top, page.right - page.left, page.bottom - page.top,
                  SWP_NOACTIVATE);
   }
+  showSelectedPage();
+}
+
+// The tab the model shows.
+void MainWindow::selectPage() {
+  const int page = static_cast<int>(form_.page());
+  if (TabCtrl_GetCurSel(tabs_) == page) return;
+  TabCtrl_SetCurSel(tabs_, page);
   showSelectedPage();
 }
 
