@@ -4,7 +4,8 @@
 # folder inside the prefix, screenshots and the tray icon's menu.
 
 ORVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-ORVANE_WIN_BUILD="$ORVANE_ROOT/build/win"
+# The cross build to run; another build tree may be named in the environment.
+ORVANE_WIN_BUILD="${ORVANE_WIN_BUILD:-$ORVANE_ROOT/build/win}"
 ORVANE_SCREENSHOTS="$ORVANE_ROOT/build/screenshots"
 
 # Runs "$@" every 0.2 s until it succeeds; fails after $1 seconds.

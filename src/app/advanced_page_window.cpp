@@ -93,12 +93,12 @@ class AdvancedPageWindow : public View {
 };
 
 void AdvancedPageWindow::create(HWND parent) {
-  WindowSpec spec;
-  spec.className = L"OrvaneAdvancedPage";
-  spec.style = WS_CHILD | WS_CLIPSIBLINGS;
-  spec.exStyle = WS_EX_CONTROLPARENT;
-  spec.parent = parent;
-  if (!createWindow(spec)) return;
+  WindowSpec window;
+  window.className = L"OrvaneAdvancedPage";
+  window.style = WS_CHILD | WS_CLIPSIBLINGS;
+  window.exStyle = WS_EX_CONTROLPARENT;
+  window.parent = parent;
+  if (!createWindow(window)) return;
   createControls(handle(), kControls);
   SendMessageW(control(kPassword), EM_SETPASSWORDCHAR, L'*', 0);
   refresh();

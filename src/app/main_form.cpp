@@ -9,9 +9,9 @@ namespace orvane {
 namespace {
 constexpr const char* kStartWithWindowsEntry = "随系统启动";
 
-const MainTimerSpec& specOf(MainTimer timer) {
-  for (const auto& spec : kMainTimers) {
-    if (spec.id == timer) return spec;
+const MainTimerSpec& settingsOf(MainTimer timer) {
+  for (const auto& entry : kMainTimers) {
+    if (entry.id == timer) return entry;
   }
   return kMainTimers.front();
 }
@@ -78,14 +78,14 @@ void MainForm::showPage(MainPage page) {
 
 void MainForm::FormCreate() {
   loadStartupOptions();
-  for (const auto& spec : kMainTimers) {
-    if (spec.enabledAtStart) startTimer(spec.id);
+  for (const auto& entry : kMainTimers) {
+    if (entry.enabledAtStart) startTimer(entry.id);
   }
   RebuildOccurrences();
   loadLockFile();
 }
 
-void MainForm::startTimer(MainTimer timer) { ui().startTimer(*this, timer, specOf(timer).intervalMs); }
+void MainForm::startTimer(MainTimer timer) { ui().startTimer(*this, timer, settingsOf(timer).intervalMs); }
 
 void MainForm::stopTimer(MainTimer timer) { ui().stopTimer(*this, timer); }
 

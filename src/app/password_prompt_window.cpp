@@ -103,13 +103,13 @@ class PasswordPromptWindow : public View {
 };
 
 void PasswordPromptWindow::create(HWND owner) {
-  WindowSpec spec;
-  spec.className = L"TForm12";
-  spec.title = ui().applicationTitle();
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  spec.parent = owner;
-  if (!createWindow(spec)) return;
+  WindowSpec window;
+  window.className = L"TForm12";
+  window.title = ui().applicationTitle();
+  window.style = kStyle;
+  window.exStyle = kExStyle;
+  window.parent = owner;
+  if (!createWindow(window)) return;
   createControls(handle(), kControls);
   SendMessageW(entry(), EM_SETPASSWORDCHAR, L'*', 0);
   applyDpi();

@@ -57,13 +57,13 @@ class SetPasswordWindow : public View {
 };
 
 void SetPasswordWindow::create(HWND owner) {
-  WindowSpec spec;
-  spec.className = L"TForm6";
-  spec.title = utf8ToWide("设定密码");
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  spec.parent = owner;
-  if (!createWindow(spec)) return;
+  WindowSpec window;
+  window.className = L"TForm6";
+  window.title = utf8ToWide("设定密码");
+  window.style = kStyle;
+  window.exStyle = kExStyle;
+  window.parent = owner;
+  if (!createWindow(window)) return;
   createControls(handle(), kControls);
   for (ControlId id : {kOld, kNew, kConfirm}) SendDlgItemMessageW(handle(), id, EM_SETPASSWORDCHAR, L'*', 0);
   applyDpi();

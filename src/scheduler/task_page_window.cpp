@@ -73,12 +73,12 @@ class TaskPageWindow : public View {
 };
 
 void TaskPageWindow::create(HWND parent) {
-  WindowSpec spec;
-  spec.className = L"OrvaneTaskPage";
-  spec.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  spec.exStyle = WS_EX_CONTROLPARENT;
-  spec.parent = parent;
-  if (!createWindow(spec)) return;
+  WindowSpec window;
+  window.className = L"OrvaneTaskPage";
+  window.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  window.exStyle = WS_EX_CONTROLPARENT;
+  window.parent = parent;
+  if (!createWindow(window)) return;
   createToolbar();
   createList();
   refresh();
@@ -113,11 +113,11 @@ void TaskPageWindow::createList() {
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
   for (int column = 0; column < static_cast<int>(TaskPage::kColumnHeaders.size()); ++column) {
     std::wstring header = utf8ToWide(TaskPage::kColumnHeaders[static_cast<std::size_t>(column)]);
-    LVCOLUMNW spec{};
-    spec.mask = LVCF_TEXT | LVCF_SUBITEM;
-    spec.pszText = header.data();
-    spec.iSubItem = column;
-    ListView_InsertColumn(list_, column, &spec);
+    LVCOLUMNW columnInfo{};
+    columnInfo.mask = LVCF_TEXT | LVCF_SUBITEM;
+    columnInfo.pszText = header.data();
+    columnInfo.iSubItem = column;
+    ListView_InsertColumn(list_, column, &columnInfo);
   }
 }
 

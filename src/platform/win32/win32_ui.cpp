@@ -11,20 +11,27 @@ namespace orvane {
 
 namespace {
 
-BOOL CALLBACK disableIfShown(HWND window, LPARAM disabled) {
-  if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+struct Disabling {
+  HWND modal;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK disableIfShown(HWND window, LPARAM state) {
+  auto& disabling = *reinterpret_cast<Disabling*>(state);
+  if (window != disabling.modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
     EnableWindow(window, FALSE);
-    reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(window);
+    disabling.disabled.push_back(window);
   }
   return TRUE;
 }
 
-// Disables the visible, enabled top-level windows of this thread, as a modal
+// Disables the visible, enabled top-level windows of this thread but the
+// modal window itself (which may have shown itself already), as a modal
 // window does with the windows under it; the windows it disabled.
-std::vector<HWND> disableThreadWindows() {
-  std::vector<HWND> disabled;
-  EnumThreadWindows(GetCurrentThreadId(), disableIfShown, reinterpret_cast<LPARAM>(&disabled));
-  return disabled;
+std::vector<HWND> disableThreadWindows(HWND modal) {
+  Disabling disabling{modal, {}};
+  EnumThreadWindows(GetCurrentThreadId(), disableIfShown, reinterpret_cast<LPARAM>(&disabling));
+  return disabling.disabled;
 }
 
 }  // namespace
@@ -181,7 +188,7 @@ View& Win32Ui::open(Form& form, HWND owner) {
 
 int Win32Ui::showModal(Form& form) {
   View& view = open(form, activeOwner());
-  findView(form)->disabled = disableThreadWindows();
+  findView(form)->disabled = disableThreadWindows(view.handle());
   ShowWindow(view.handle(), SW_SHOWNORMAL);
   SetForegroundWindow(view.handle());
   MSG message{};

@@ -30,10 +30,10 @@ void Win32Window::destroy() {
   if (handle_ != nullptr) DestroyWindow(handle_);
 }
 
-bool Win32Window::createWindow(const WindowSpec& spec) {
-  registerClass(spec.className, procedure);
-  CreateWindowExW(spec.exStyle, spec.className, spec.title.c_str(), spec.style, spec.x, spec.y, spec.width, spec.height,
-                  spec.parent, nullptr, GetModuleHandleW(nullptr), this);
+bool Win32Window::createWindow(const WindowSpec& window) {
+  registerClass(window.className, procedure);
+  CreateWindowExW(window.exStyle, window.className, window.title.c_str(), window.style, window.x, window.y, window.width, window.height,
+                  window.parent, nullptr, GetModuleHandleW(nullptr), this);
   return handle_ != nullptr;
 }
 

@@ -44,7 +44,7 @@ class Win32Window {
 
   Win32Ui& ui() const { return ui_; }
   // Creates the window; false when the system refused.
-  bool createWindow(const WindowSpec& spec);
+  bool createWindow(const WindowSpec& window);
   // A message for the window; the system's default processing unless a
   // window overrides it.
   virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
