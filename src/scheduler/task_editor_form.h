@@ -39,17 +39,17 @@ struct TaskAction {
 
 // In field order, 12 to 22.
 inline constexpr std::array<TaskAction, 11> kTaskActions{{
-    {TaskField::Shutdown, kShutdownWord, false},          // "关机"
-    {TaskField::PlaySound, kPlaySoundPrefix, true},       // "播放声音"
-    {TaskField::RunProgram, kRunProgramPrefix, true},     // "运行程序"
-    {TaskField::ShowMessage, kShowMessagePrefix, true},   // "提示信息："
-    {TaskField::Reboot, kRebootWord, false},              // "重启"
-    {TaskField::LockComputer, kLockComputerWord, false},  // "锁定"
-    {TaskField::OpenFile, kOpenFilePrefix, true},         // "打开文件"
-    {TaskField::CloseProgram, kCloseProgramPrefix, true}, // "关闭程序"
-    {TaskField::OpenUrl, kOpenUrlPrefix, true},           // "打开网址"
-    {TaskField::Standby, kStandbyWord, false},            // "待机"
-    {TaskField::Hibernate, kHibernateWord, false},        // "休眠"
+    {TaskField::Shutdown, kShutdownWord, false},           // "关机"
+    {TaskField::PlaySound, kPlaySoundPrefix, true},        // "播放声音"
+    {TaskField::RunProgram, kRunProgramPrefix, true},      // "运行程序"
+    {TaskField::ShowMessage, kShowMessagePrefix, true},    // "提示信息："
+    {TaskField::Reboot, kRebootWord, false},               // "重启"
+    {TaskField::LockComputer, kLockComputerWord, false},   // "锁定"
+    {TaskField::OpenFile, kOpenFilePrefix, true},          // "打开文件"
+    {TaskField::CloseProgram, kCloseProgramPrefix, true},  // "关闭程序"
+    {TaskField::OpenUrl, kOpenUrlPrefix, true},            // "打开网址"
+    {TaskField::Standby, kStandbyWord, false},             // "待机"
+    {TaskField::Hibernate, kHibernateWord, false},         // "休眠"
 }};
 
 struct ActionBox {
@@ -87,8 +87,8 @@ class TaskEditorForm : public Form {
   std::string yearlyDay;                               // the day box of "每年"
   // "星期一" to "星期日", Monday to Friday ticked.
   std::array<bool, 7> weekdays{true, true, true, true, true, false, false};
-  TimeOfDay time;        // "运行时间", to the second
-  bool enabled = true;   // the hidden "Enabled" box
+  TimeOfDay time;       // "运行时间", to the second
+  bool enabled = true;  // the hidden "Enabled" box
   ActionBox& action(TaskField field) { return actions_[actionIndex(field)]; }
   const ActionBox& action(TaskField field) const { return actions_[actionIndex(field)]; }
 

@@ -137,8 +137,7 @@ const ControlSpec kControls[] = {
     {kOpenUrlText, L"EDIT", kEdit, "", 112, 459, 300, 24},
     {kOpenUrlButton, L"BUTTON", kButton, "...", 418, 459, 36, 24},
     {kShowMessage, L"BUTTON", kBox, "提示信息：", 16, 492, 92, 22},
-    {kShowMessageText, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, "", 112, 490, 342,
-     160},
+    {kShowMessageText, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, "", 112, 490, 342, 160},
     {kOk, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP | kNewGroup, "确定", 276, 534, 84, 28},
     {kCancel, L"BUTTON", kButton, "取消", 370, 534, 84, 28},
 };
@@ -234,13 +233,13 @@ class TaskEditorWindow : public View {
 };
 
 void TaskEditorWindow::create(HWND owner) {
-  WindowSpec spec;
-  spec.className = L"TForm2";
-  spec.title = utf8ToWide(form_.caption());
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  spec.parent = owner;
-  if (!createWindow(spec)) return;
+  WindowSpec window;
+  window.className = L"TForm2";
+  window.title = utf8ToWide(form_.caption());
+  window.style = kStyle;
+  window.exStyle = kExStyle;
+  window.parent = owner;
+  if (!createWindow(window)) return;
   createControls(handle(), kControls);
   fillLists();
   addHints();
@@ -266,9 +265,9 @@ void TaskEditorWindow::fillLists() {
 }
 
 void TaskEditorWindow::addHints() {
-  hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr, GetModuleHandleW(nullptr),
-                           nullptr);
+  hints_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   auto add = [this](int id, const char* hint) {
     std::wstring text = utf8ToWide(hint);
     TOOLINFOW tool{};

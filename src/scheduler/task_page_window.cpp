@@ -40,8 +40,7 @@ struct ToolbarEntry {
   ToolButton id;
   const char* caption;
 };
-constexpr ToolbarEntry kToolbar[] = {
-    {kAdd, " 添 加 "}, {kEdit, " 编 辑 "}, {kDelete, " 删 除 "}, {kClear, " 清 空 "}};
+constexpr ToolbarEntry kToolbar[] = {{kAdd, " 添 加 "}, {kEdit, " 编 辑 "}, {kDelete, " 删 除 "}, {kClear, " 清 空 "}};
 
 class TaskPageWindow : public View {
  public:

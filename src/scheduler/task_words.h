@@ -20,9 +20,8 @@ inline constexpr std::string_view kThursdayWord = "\xD6\xDC\xCB\xC4";   // 周�
 inline constexpr std::string_view kFridayWord = "\xD6\xDC\xCE\xE5";     // 周五
 inline constexpr std::string_view kSaturdayWord = "\xD6\xDC\xC1\xF9";   // 周六
 inline constexpr std::string_view kSundayWord = "\xD6\xDC\xC8\xD5";     // 周日
-inline constexpr std::array<std::string_view, 7> kWeekdayWords{kMondayWord,   kTuesdayWord, kWednesdayWord,
-                                                               kThursdayWord, kFridayWord,  kSaturdayWord,
-                                                               kSundayWord};
+inline constexpr std::array<std::string_view, 7> kWeekdayWords{
+    kMondayWord, kTuesdayWord, kWednesdayWord, kThursdayWord, kFridayWord, kSaturdayWord, kSundayWord};
 
 // Field 3: the schedule texts.
 inline constexpr std::string_view kEveryDayWord = "\xC3\xBF\xCC\xEC";    // 每天

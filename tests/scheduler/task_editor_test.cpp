@@ -56,8 +56,8 @@ class TaskEditorTest : public testing::Test {
     commands().ToolButton6Click();
   }
   void requirePassword() {
-    ASSERT_TRUE(world.files().writeFileFlushed(world.files().systemDirectory() / "deskward.ini",
-                                               "[Option]\r\nlock=1\r\n"));
+    ASSERT_TRUE(
+        world.files().writeFileFlushed(world.files().systemDirectory() / "deskward.ini", "[Option]\r\nlock=1\r\n"));
   }
   void chooseTrayEntry(const char* path) { program.findMenuEntry(path)->action(); }
 
@@ -150,8 +150,7 @@ TEST_F(TaskEditorTest, TheChosenRadioGivesTheScheduleAndTypedTextsAreSavedAsType
   EXPECT_EQ(editor(kEditScheduledTask, 2)->yearlyMonth, "02");
   const TaskLine weekly = savedLine(4);
   EXPECT_EQ(weekly[TaskField::Schedule], "");
-  EXPECT_EQ(gbkToUtf8(std::string(weekly[TaskField::Tuesday]) + std::string(weekly[TaskField::Saturday])),
-            "周二周六");
+  EXPECT_EQ(gbkToUtf8(std::string(weekly[TaskField::Tuesday]) + std::string(weekly[TaskField::Saturday])), "周二周六");
   EXPECT_EQ(weekly[TaskField::Monday], "");
   // The weekday boxes count only under "每周".
   EXPECT_EQ(savedLine(1)[TaskField::Monday], "");
@@ -186,7 +185,8 @@ TEST_F(TaskEditorTest, AnAddedTaskLandsAsOneLineShowsWaitingAndFiresAtItsSecond)
     edit.action(TaskField::RunProgram) = {true, "C:\\tools\\x.exe"};
     edit.action(TaskField::Shutdown).ticked = true;
   });
-  EXPECT_EQ(taskFile(), "10:00:30*" + gbk("启用*每天") + "*********Shutdown**Run Program:C:\\tools\\x.exe*********\r\n");
+  EXPECT_EQ(taskFile(),
+            "10:00:30*" + gbk("启用*每天") + "*********Shutdown**Run Program:C:\\tools\\x.exe*********\r\n");
   EXPECT_EQ(gbkToUtf8(form.taskPage().row(1).state), "等待");
   world.run(30);
   const auto events = world.log().lines();

@@ -15,9 +15,7 @@ namespace orvane::test {
 inline std::string gbk(std::string_view utf8) { return utf8ToGbk(utf8); }
 
 inline std::string_view weekdayWord(TaskField weekday) {
-  constexpr std::string_view kWords[] = {kMondayWord, kTuesdayWord,  kWednesdayWord, kThursdayWord,
-                                         kFridayWord, kSaturdayWord, kSundayWord};
-  return kWords[static_cast<int>(weekday) - static_cast<int>(TaskField::Monday)];
+  return kWeekdayWords[static_cast<std::size_t>(static_cast<int>(weekday) - static_cast<int>(TaskField::Monday))];
 }
 
 // A task with this time, schedule (UTF-8, e.g. "每天", "每月15日"; empty for

@@ -107,10 +107,11 @@ class TaskEditorWindowTest : public testing::Test {
 TEST_F(TaskEditorWindowTest, EveryControlWithItsCaptionAndTheDefaultsOfANewTask) {
   ASSERT_NE(open(kNewScheduledTask), nullptr);
   EXPECT_EQ(textOf(window), "添加新定时任务");
-  for (const char* caption : {"任务标题：", "每天运行", "仅一次", "每月", "日：", "每年", "月：", "每周", "星期一",
-                              "星期二", "星期三", "星期四", "星期五", "星期六", "星期日", "运行时间", "执行任务",
-                              "关机", "重启", "锁定", "待机", "休眠", "打开文件", "播放声音", "运行程序", "关闭程序",
-                              "打开网址", "提示信息：", "确定", "取消"}) {
+  for (const char* caption :
+       {"任务标题：", "每天运行", "仅一次",   "每月",       "日：",   "每年",   "月：",     "每周",
+        "星期一",     "星期二",   "星期三",   "星期四",     "星期五", "星期六", "星期日",   "运行时间",
+        "执行任务",   "关机",     "重启",     "锁定",       "待机",   "休眠",   "打开文件", "播放声音",
+        "运行程序",   "关闭程序", "打开网址", "提示信息：", "确定",   "取消"}) {
     EXPECT_NE(child(caption), nullptr) << caption;
   }
   EXPECT_TRUE(checked("每天运行"));
@@ -144,9 +145,9 @@ TEST_F(TaskEditorWindowTest, TabWalksDownTheWindowAndEntersTheRadiosAtTheChosenO
     order.push_back(classOf(at) == WC_BUTTONW ? textOf(at) : wideToUtf8(classOf(at)));
   }
   const std::vector<std::string> expected{
-      "Edit", "每天运行", "SysDateTimePick32", "关机", "重启",   "锁定",     "待机", "休眠",   "打开文件",
-      "Edit", "...",      "播放声音",          "Edit", "...",    "运行程序", "Edit", "...",    "关闭程序",
-      "Edit", "...",      "打开网址",          "Edit", "...",    "提示信息：", "ComboBox", "确定", "取消"};
+      "Edit", "每天运行", "SysDateTimePick32", "关机", "重启", "锁定",       "待机",     "休眠", "打开文件",
+      "Edit", "...",      "播放声音",          "Edit", "...",  "运行程序",   "Edit",     "...",  "关闭程序",
+      "Edit", "...",      "打开网址",          "Edit", "...",  "提示信息：", "ComboBox", "确定", "取消"};
   EXPECT_EQ(order, expected);
   click("每周");
   EXPECT_EQ(textOf(GetNextDlgTabItem(window, title, FALSE)), "每周");

@@ -12,6 +12,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "app/main_form.h"
 #include "app/main_window.h"
@@ -118,6 +119,35 @@ TEST_F(TaskPageWindowTest, RowsShowStateTimeAndDisplayTextAndFollowEveryRebuild)
   ASSERT_EQ(ListView_GetItemCount(list), 2);
   EXPECT_EQ(cellText(list, 1, 2), " 每月6日  新");
   EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
+}
+
+TEST_F(TaskPageWindowTest, TheFourCommandsInAToolbarAndOneRowAlwaysSelectedAsThePageModelSays) {
+  writeTasks(test::taskFile({test::taskLine("1:00:00", "每天", "a"), test::taskLine("2:00:00", "每天", "b"),
+                             test::taskLine("3:00:00", "每天", "c")}));
+  HWND list = open();
+  HWND page = GetParent(list);
+  HWND toolbar = FindWindowExW(page, nullptr, TOOLBARCLASSNAMEW, nullptr);
+  ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 4);
+  std::vector<std::string> captions;
+  for (int index = 0; index < 4; ++index) {
+    TBBUTTON button{};
+    SendMessageW(toolbar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button));
+    wchar_t text[32] = {};
+    SendMessageW(toolbar, TB_GETBUTTONTEXTW, button.idCommand, reinterpret_cast<LPARAM>(text));
+    captions.push_back(wideToUtf8(text));
+  }
+  EXPECT_EQ(captions, (std::vector<std::string>{" 添 加 ", " 编 辑 ", " 删 除 ", " 清 空 "}));
+
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 0);
+  ListView_SetItemState(list, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  EXPECT_EQ(form.taskPage().selectedRow(), 3);
+  writeTasks(test::taskFile({test::taskLine("1:00:00", "每天", "a")}));
+  form.RebuildOccurrences();
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 0);
+
+  EXPECT_FALSE(GetWindowLongPtrW(page, GWL_STYLE) & WS_VISIBLE);
+  form.showPage(MainPage::Tasks);
+  EXPECT_TRUE(GetWindowLongPtrW(page, GWL_STYLE) & WS_VISIBLE);
 }
 
 }  // namespace

@@ -116,6 +116,17 @@ TEST_F(Win32UiTest, AModalWindowDisablesTheWindowsUnderItUntilItCloses) {
   EXPECT_TRUE(IsWindowEnabled(underWindow));
 }
 
+TEST_F(Win32UiTest, AModalWindowThatShowsItselfWhenCreatedStaysEnabled) {
+  bool enabledWhileModal = false;
+  TickingForm modal(ui, "TUnder", [&](TickingForm& form) {
+    enabledWhileModal = IsWindowEnabled(lastView->handle());
+    form.close(Form::kResultOk);
+  });
+
+  runModal(modal);
+  EXPECT_TRUE(enabledWhileModal);
+}
+
 TEST_F(Win32UiTest, AnExceptionOfAHandlerGoesToTheErrorBoxAndTheLoopGoesOn) {
   TickingForm modal(ui, "TModal", [](TickingForm& form) {
     if (form.ticks == 1) throw OperationError("Unable to write to C:\\wake.ini");

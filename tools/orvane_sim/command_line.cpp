@@ -166,16 +166,22 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                        resume an expired wake timer comes first;
                       "menu PATH"      a menu entry is chosen by its captions:
                                        "文件(&F)/关机" in the menu bar,
-                                       "tray/快速执行/重启" in the tray menu.
+                                       "tray/快速执行/重启" or
+                                       "tray/添加新任务" in the tray menu.
   --answer WHAT=ANSWER
                     scripted answers. Defaults: a message box answers its first
                     button ("确定"); a countdown runs to zero; a reminder stays
-                    open; any other window is closed with its cancel button or
-                    close box.
+                    open; an open-file dialog is cancelled; any other window is
+                    closed with its cancel button or close box.
                       message=取消    answers every question with "取消";
+                      file=PATH       chooses PATH in every open-file dialog;
                       TForm4=cancel   cancels each countdown as it opens;
                       TForm12=TEXT    types TEXT into the password prompt and
                                       presses "确定" (then "取消" if still open);
+                      TForm2=ok       presses "确定" in each task editor as it
+                                      opens: a new task with the defaults (every
+                                      day at the current time, no action), or
+                                      the selected task saved unchanged;
                       CLASS=ANSWER    hands ANSWER to each window of CLASS.
 
 Log events: platform calls by their Windows names (ExitWindowsEx flags=13
@@ -183,6 +189,7 @@ reserved=0, SetSystemPowerState suspend=1 force=1, ShellExecute verb=open
 file="..." dir="...", TerminateProcess pid=12, sndPlaySound file=... flags=3,
 SetWaitableTimer due=..., CmosWrite index=112 value=1, ...), "open CLASS ..."
 and "close CLASS" for windows, "message "TEXT" -> ANSWER" for message boxes,
+"GetOpenFileName filter="..." flags=0x1004 -> "PATH"" for open-file dialogs,
 and the program's own steps ("rebuild", "dodo row=3").
 
 Exit code 0, or 2 with this text for bad arguments.
