@@ -32,8 +32,8 @@ void Win32Window::destroy() {
 
 bool Win32Window::createWindow(const WindowSpec& window) {
   registerClass(window.className, procedure);
-  CreateWindowExW(window.exStyle, window.className, window.title.c_str(), window.style, window.x, window.y, window.width, window.height,
-                  window.parent, nullptr, GetModuleHandleW(nullptr), this);
+  CreateWindowExW(window.exStyle, window.className, window.title.c_str(), window.style, window.x, window.y,
+                  window.width, window.height, window.parent, nullptr, GetModuleHandleW(nullptr), this);
   return handle_ != nullptr;
 }
 
