@@ -76,10 +76,7 @@ int SimUi::showModal(Form& form) {
   try {
     time_.runUntil([&] { return !form.isOpen() || quit_; });
   } catch (const SimulationOver&) {
-    // The run ended with the window still open: unwinding destroys it, but
-    // in the simulated world it stays on screen, so its closing is not
-    // recorded.
-    over_ = true;
+    over_ = true;  // unwinding destroys the windows that stay open
     throw;
   }
   return form.result();

@@ -32,6 +32,10 @@ class SimUi : public Ui {
   // OperationError ended it with, as the error box does.
   void runHandler(const std::function<void()>& handler);
   bool quitRequested() const { return quit_; }
+  // The run is over: windows destroyed from now on (the program's objects
+  // going away) stay on screen in the simulated world, so their closing is
+  // not recorded. A new run records again.
+  void setRunOver(bool over) { over_ = over; }
   // The open windows, oldest first, and the newest of a class.
   std::vector<Form*> openForms() const;
   Form* findOpenForm(const std::string& windowClass) const;

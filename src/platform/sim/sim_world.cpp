@@ -47,12 +47,14 @@ void SimWorld::setPlatformId(int id) {
 
 void SimWorld::run(double seconds, const std::function<void()>& first) {
   time_.setEnd(time_.tick() + toMilliseconds(seconds));
+  ui_.setRunOver(false);
   try {
     if (first) first();
     time_.runUntil([this] { return ui_.quitRequested(); });
   } catch (const SimulationOver&) {
     // The end of the run: whatever is open stays open.
   }
+  ui_.setRunOver(true);
 }
 
 void SimWorld::at(double seconds, std::function<void()> action) {
