@@ -14,6 +14,7 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_window.h"
+#include "power/timed_shutdown_window.h"
 #include "scheduler/reminder_window.h"
 #include "scheduler/task_editor_window.h"
 #include "scheduler/task_page_window.h"
@@ -32,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::registerSetPasswordView(ui);
   orvane::registerPasswordPromptView(ui);
   orvane::registerCountdownView(ui);
+  orvane::registerTimedShutdownView(ui);
   orvane::registerReminderView(ui);
   orvane::registerTaskEditorView(ui);
 

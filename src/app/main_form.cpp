@@ -29,9 +29,13 @@ void MainForm::buildMenus() {
   file.children.push_back(MenuItem::separator());
   file.children.emplace_back("退出(&X)", [this] { exitProgram(); });
   menuBar_.add(std::move(file));
+  MenuItem tools("工具(&T)");
+  tools.children.emplace_back("定时关机", [this] { Autoshutdown1Click(); });
+  menuBar_.add(std::move(tools));
 
   trayMenu_.add(MenuItem("添加新任务", [this] { eeClick(); }));
   trayMenu_.add(MenuItem("定时任务列表", [this] { Showalarmlist1Click(); }));
+  trayMenu_.add(MenuItem("定时关机", [this] { Autoshutdown1Click(); }));
   MenuItem quick("快速执行");
   quick.children = powerEntries();
   trayMenu_.add(std::move(quick));
@@ -155,7 +159,7 @@ void MainForm::Timer6Timer() {
 // requester has returned; it runs modally while the other timers go on.
 void MainForm::Timer9Timer() {
   stopTimer(Timer9);
-  CountdownForm countdown(ui(), powerActions_, countdownRequest_);
+  CountdownForm countdown(ui(), platform_.clock, powerActions_, countdownRequest_);
   ui().showModal(countdown);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "power/countdown_request.h"
 #include "power/power_actions.h"
+#include "power/timed_shutdown_form.h"
 #include "scheduler/auto_dial.h"
 #include "scheduler/reminders.h"
 #include "scheduler/task_commands.h"
@@ -113,6 +114,8 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   Reminders& reminders() { return reminders_; }
   // Set by the dial-up window: whether to dial before a web address opens.
   AutoDial& autoDial() { return autoDial_; }
+  // The one-off timed shutdown window, made at start, living for the run.
+  TimedShutdownForm& timedShutdown() { return timedShutdown_; }
 
  private:
   void stopTaskTick() override { stopTimer(Timer2); }
@@ -128,6 +131,8 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   void eeClick();
   // The tray's "定时任务列表": the main window on its task page.
   void Showalarmlist1Click();
+  // "工具(&T)/定时关机" and the tray's "定时关机": the timed shutdown, modal.
+  void Autoshutdown1Click() { timedShutdown_.showModally(); }
   void Timer1Timer();
   void Timer2Timer();
   void Timer3Timer();
@@ -149,6 +154,7 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   Menu taskListMenu_;
   PowerActions powerActions_;
   CountdownRequest countdownRequest_;
+  TimedShutdownForm timedShutdown_{ui(), platform_.clock, powerActions_, countdownRequest_};
   TaskScheduler tasks_;
   Reminders reminders_;
   AutoDial autoDial_;

@@ -1,5 +1,9 @@
 #include "power/countdown_form.h"
 
+#include <algorithm>
+
+#include "power/elapsed_seconds.h"
+
 namespace orvane {
 
 namespace {
@@ -10,10 +14,12 @@ const char* const kShutdownButton = "关闭";
 const char* const kRebootButton = "重启";
 }  // namespace
 
-CountdownForm::CountdownForm(Ui& ui, PowerActions& actions, const CountdownRequest& request)
+CountdownForm::CountdownForm(Ui& ui, ClockApi& clock, PowerActions& actions, const CountdownRequest& request)
     : Form(ui),
+      clock_(clock),
       actions_(actions),
       request_(request),
+      createdAtTick_(clock.tickCount()),
       label2_(request.isReboot() ? kRebootRest : kShutdownRest),
       label4_(request.CountdownNote.empty() ? kDefaultNote : request.CountdownNote),
       button2_(request.isReboot() ? kRebootButton : kShutdownButton) {
@@ -37,8 +43,10 @@ void CountdownForm::timerFired(int timerId) {
 }
 
 void CountdownForm::Timer1Timer() {
-  --secondsLeft_;
-  progress_ += kProgressPerSecond;
+  const std::int64_t seconds = countedSeconds(elapsedMilliseconds(clock_, createdAtTick_));
+  const int elapsed = static_cast<int>(std::min<std::int64_t>(seconds, kSeconds));
+  secondsLeft_ = kSeconds - elapsed;
+  progress_ = elapsed * kProgressPerSecond;
   if (progress_ == kProgressMaximum) {
     stopCounting();
     act();

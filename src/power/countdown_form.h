@@ -4,9 +4,15 @@
 // computer off or restarts it, unless the user cancels; "关闭"/"重启" acts at
 // once. Its texts follow the request at creation; the action follows the
 // request at the moment of the tick or the click. Texts are UTF-8.
+//
+// The seconds are measured by the tick count since creation, not counted in
+// ticks (see elapsed_seconds.h), so the action comes 60 seconds after the
+// dialog appeared, as it says.
 
+#include <cstdint>
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/form.h"
 #include "power/countdown_request.h"
 #include "power/power_actions.h"
@@ -24,7 +30,7 @@ class CountdownForm : public Form {
   static constexpr int kProgressPerSecond = 10;
 
   // Creation: the texts are chosen and Timer1 starts.
-  CountdownForm(Ui& ui, PowerActions& actions, const CountdownRequest& request);
+  CountdownForm(Ui& ui, ClockApi& clock, PowerActions& actions, const CountdownRequest& request);
   ~CountdownForm() override;
 
   const char* windowClass() const override { return kWindowClass; }
@@ -54,8 +60,10 @@ class CountdownForm : public Form {
   void stopCounting();
   void act();
 
+  ClockApi& clock_;
   PowerActions& actions_;
   const CountdownRequest& request_;
+  std::uint32_t createdAtTick_;
   std::string label2_;
   std::string label4_;
   std::string button2_;

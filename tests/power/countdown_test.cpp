@@ -106,6 +106,14 @@ TEST_F(CountdownTest, ActNowWorksAtAnySecondOnceAndLeavesTheDialogOpen) {
   }
 }
 
+TEST_F(CountdownTest, LateTicksDoNotStretchTheSixtySeconds) {
+  world.time().setJitter(300);  // each tick 1.3 s after the last
+  CountdownForm countdown(world.ui(), world.platform().clock, main.powerActions(), request);
+  world.run(70, [&] { world.ui().showModeless(countdown); });
+  EXPECT_EQ(timesOf(kPowerOff), std::vector<std::string>{"10:01:01"});
+  EXPECT_EQ(countdown.Label1(), "0");
+}
+
 TEST_F(CountdownTest, ScriptedCaptionPressesTheActNowButton) {
   world.ui().setAnswer("TForm4", "重启");
   requestThroughTimer9(kRebootRequest);
@@ -131,7 +139,7 @@ TEST_F(CountdownTest, TextsFollowTheRequestAtCreationAndTheActionFollowsItAtTheT
 }
 
 TEST_F(CountdownTest, ActNowFollowsTheRequestAtTheClick) {
-  CountdownForm countdown(world.ui(), main.powerActions(), request);
+  CountdownForm countdown(world.ui(), world.platform().clock, main.powerActions(), request);
   request.PendingPowerAction = kRebootRequest;
   countdown.Button2Click();
   EXPECT_EQ(countdown.Button2(), "关闭");

@@ -73,7 +73,7 @@ class CountdownWindowTest : public testing::Test {
   PowerActions actions{world.platform()};
   CountdownRequest request{kRebootRequest, "今天没有开机任务！"};
   Win32Ui ui;
-  CountdownForm countdown{ui, actions, request};
+  CountdownForm countdown{ui, world.platform().clock, actions, request};
 };
 
 TEST_F(CountdownWindowTest, FixedSizeTopmostWindowWithOnlyASystemMenuAndTheRequestedTexts) {
@@ -100,6 +100,7 @@ TEST_F(CountdownWindowTest, FixedSizeTopmostWindowWithOnlyASystemMenuAndTheReque
 
 TEST_F(CountdownWindowTest, TickShowsTheSecondsLeftAndTheProgress) {
   HWND window = open();
+  world.run(1);
   countdown.Timer1Timer();
   EXPECT_NE(childShowing(window, "59"), nullptr);
   EXPECT_EQ(SendMessageW(progressBar(window), PBM_GETPOS, 0, 0), CountdownForm::kProgressPerSecond);

@@ -182,6 +182,15 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                       opens: a new task with the defaults (every
                                       day at the current time, no action), or
                                       the selected task saved unchanged;
+                      TForm10="at HH:MM:SS"
+                                      in the timed shutdown: ticks the box,
+                                      chooses "指定时间：" with that time and
+                                      presses "确定";
+                      TForm10="minutes N"
+                                      the same with "计时：" and N typed as
+                                      given (a bad number is reported, then
+                                      the window is closed);
+                      TForm10=off     unticks the box and presses "确定";
                       CLASS=ANSWER    hands ANSWER to each window of CLASS.
 
 Log events: platform calls by their Windows names (ExitWindowsEx flags=13
