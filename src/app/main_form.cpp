@@ -87,6 +87,9 @@ void MainForm::FormCreate() {
   }
   RebuildOccurrences();
   loadLockFile();
+  powerOnDates_.LoadPowerOnDates();
+  dailySchedule_.load();
+  changed();
 }
 
 void MainForm::startTimer(MainTimer timer) { ui().startTimer(*this, timer, settingsOf(timer).intervalMs); }
@@ -121,11 +124,23 @@ void MainForm::timerFired(int timerId) {
   }
 }
 
-void MainForm::Timer1Timer() { stopTimer(Timer1); }
+void MainForm::Timer1Timer() {
+  stopTimer(Timer1);
+  startupPowerCheck_.run();
+}
 
 void MainForm::Timer3Timer() { stopTimer(Timer3); }
 
-void MainForm::Timer2Timer() { tasks_.tick(); }
+void MainForm::Timer2Timer() {
+  tasks_.tick();
+  DailyShutdownCheck();
+}
+
+void MainForm::DailyShutdownCheck() {
+  if (!dailyShutdown_.due(platform_.clock.localNow(), dailySchedule_.fields().shutdown)) return;
+  countdownRequest_.PendingPowerAction = kShutdownRequest;
+  startTimer(Timer9);
+}
 
 // The rebuild checks, then, on the NT family, the working set is trimmed and
 // the waiting messages run.
@@ -199,9 +214,13 @@ void MainForm::loadLockFile() {
   if (advancedPage_.loadLockOptions()) startLockProgram(platform_.shell, platform_.files);
 }
 
-// The wake-up computation and the values of "开机设定" (with the start with
-// Windows they imply) are saved by their subsystems before these steps.
+// The values of "开机设定" first (after the wake-up computation); a checked
+// power-on day brings the start with Windows with it.
 void MainForm::saveOptions() {
+  if (dailySchedule_.save()) {
+    advancedPage_.options().startWithWindows = true;
+    advancedPage_.changed();
+  }
   advancedPage_.saveStartWithWindows();
   trayStartWithWindows().checked = advancedPage_.options().startWithWindows;
   advancedPage_.saveAutoLogon();

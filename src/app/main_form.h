@@ -8,6 +8,10 @@
 #include "app/advanced_page.h"
 #include "app/menu.h"
 #include "app/password_gate.h"
+#include "dailypower/daily_schedule.h"
+#include "dailypower/daily_shutdown.h"
+#include "dailypower/power_on_dates.h"
+#include "dailypower/startup_power_check.h"
 #include "platform/form.h"
 #include "platform/platform.h"
 #include "power/countdown_request.h"
@@ -104,6 +108,12 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   AdvancedPage& advancedPage() { return advancedPage_; }
   PasswordGate& passwordGate() { return passwordGate_; }
 
+  // "    开机设定    ": the weekly plan and times, the dated power-on list, and
+  // the check after start.
+  DailySchedule& dailySchedule() { return dailySchedule_; }
+  PowerOnDates& powerOnDates() { return powerOnDates_; }
+  StartupPowerCheck& startupPowerCheck() { return startupPowerCheck_; }
+
   Menu& menuBar() { return menuBar_; }
   Menu& trayMenu() { return trayMenu_; }
 
@@ -140,6 +150,8 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   void Timer6Timer();
   void Timer7Timer();
   void Timer9Timer();
+  // The second half of Timer2: the daily shutdown.
+  void DailyShutdownCheck();
   // Start-up steps of the settings: the start-with-Windows migration and
   // state and the auto-logon state; then, after the task file, the lock file.
   void loadStartupOptions();
@@ -165,6 +177,10 @@ class MainForm : public Form, private TaskSchedulerHost, private DispatchHost {
   MainPage page_ = MainPage::PowerOn;
   AdvancedPage advancedPage_{platform_, ui(), *this};
   PasswordGate passwordGate_{ui(), platform_.files};
+  DailySchedule dailySchedule_{platform_.files};
+  DailyShutdown dailyShutdown_;
+  PowerOnDates powerOnDates_{platform_.files, platform_.clock, ui()};
+  StartupPowerCheck startupPowerCheck_{platform_.files, platform_.clock, ui(), powerActions_, countdownRequest_};
 };
 
 }  // namespace orvane

@@ -15,6 +15,12 @@ namespace {
 
 const char* const kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char* const kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+// What every start writes (the check after start ends any test run) and what
+// the save of "开机设定" writes first, with nothing of it set.
+const std::string kTestRunReset = "[test]\r\ntest=0\r\n";
+const std::string kPowerOnSave = kTestRunReset +
+                                 "[power]\r\nevreyday=0\r\nw2=0\r\nw3=0\r\nw4=0\r\nw5=0\r\nw6=0\r\nw7=0\r\nw1=0\r\n"
+                                 "[close]\r\nh=0\r\nm=0\r\ns=0\r\n";
 
 class OptionsSaveTest : public testing::Test {
  protected:
@@ -56,7 +62,7 @@ class OptionsSaveTest : public testing::Test {
   Program program{world.platform(), world.ui()};
 };
 
-TEST_F(OptionsSaveTest, AFirstStartShowsEveryOptionOffAndWritesNothing) {
+TEST_F(OptionsSaveTest, AFirstStartShowsEveryOptionOffAndWritesOnlyTheTestRunReset) {
   start();
   const AdvancedOptions& options = page().options();
   EXPECT_FALSE(options.startWithWindows || options.startInTray || options.lockAtStart || options.settingsNeedPassword ||
@@ -67,7 +73,7 @@ TEST_F(OptionsSaveTest, AFirstStartShowsEveryOptionOffAndWritesNothing) {
   EXPECT_EQ(options.password, "");
   EXPECT_FALSE(trayEntryChecked());
   EXPECT_TRUE(main().shown());
-  EXPECT_FALSE(file("wake.ini"));
+  EXPECT_EQ(file("wake.ini"), kTestRunReset);
   EXPECT_FALSE(lockFile());
   EXPECT_FALSE(world.log().contains("RegSetValue"));
   EXPECT_FALSE(world.log().contains("ShellExecute"));
@@ -94,7 +100,7 @@ TEST_F(OptionsSaveTest, TheSaveWritesItsStepsInOrderAndSendsTheWindowToTheTray) 
   tickEverything();
   EXPECT_EQ(saveOptions(), "");
   // "autorun" comes before "tray": a new section goes to the end of the file.
-  EXPECT_EQ(file("wake.ini"), "[autorun]\r\nrun=1\r\n[tray]\r\ntray=1\r\n");
+  EXPECT_EQ(file("wake.ini"), kPowerOnSave + "[autorun]\r\nrun=1\r\n[tray]\r\ntray=1\r\n");
   EXPECT_EQ(lockFile(), "[Option]\r\nrun=1\r\nlock=1\r\n");
   std::vector<std::string> registryEvents;
   for (const auto& event : world.log().events()) {
@@ -129,7 +135,7 @@ TEST_F(OptionsSaveTest, ARefusedMachineKeyEndsTheSaveAtTheAutoLogon) {
   tickEverything();
   world.registry().refuseWritesUnder(RegistryRoot::LocalMachine);
   EXPECT_EQ(saveOptions(), "Failed to set data for 'AutoAdminLogon'");
-  EXPECT_EQ(file("wake.ini"), "[autorun]\r\nrun=1\r\n");
+  EXPECT_EQ(file("wake.ini"), kPowerOnSave + "[autorun]\r\nrun=1\r\n");
   EXPECT_TRUE(trayEntryChecked());
   EXPECT_FALSE(lockFile());
   EXPECT_TRUE(main().shown());
@@ -140,7 +146,7 @@ TEST_F(OptionsSaveTest, ARefusedLockFileEndsTheSaveAfterTheTrayFlag) {
   tickEverything();
   world.files().refuseWritesTo(world.files().systemDirectory() / "deskward.ini");
   EXPECT_EQ(saveOptions(), "Unable to write to " + systemPath("deskward.ini"));
-  EXPECT_EQ(file("wake.ini"), "[autorun]\r\nrun=1\r\n[tray]\r\ntray=1\r\n");
+  EXPECT_EQ(file("wake.ini"), kPowerOnSave + "[autorun]\r\nrun=1\r\n[tray]\r\ntray=1\r\n");
   EXPECT_EQ(winlogon("AutoAdminLogon"), "1");
   EXPECT_TRUE(main().shown());
 }
@@ -177,12 +183,12 @@ TEST_F(OptionsSaveTest, TheTrayEntryFlipsTheWishAndThePageFollows) {
   entry->action();
   EXPECT_TRUE(entry->checked);
   EXPECT_TRUE(page().options().startWithWindows);
-  EXPECT_EQ(file("wake.ini"), "[autorun]\r\nrun=1\r\n");
+  EXPECT_EQ(file("wake.ini"), kTestRunReset + "[autorun]\r\nrun=1\r\n");
   EXPECT_TRUE(world.registry().readString(RegistryRoot::CurrentUser, kRun, "Orvane"));
   entry->action();
   EXPECT_FALSE(entry->checked);
   EXPECT_FALSE(page().options().startWithWindows);
-  EXPECT_EQ(file("wake.ini"), "[autorun]\r\nrun=0\r\n");
+  EXPECT_EQ(file("wake.ini"), kTestRunReset + "[autorun]\r\nrun=0\r\n");
   EXPECT_FALSE(world.registry().readString(RegistryRoot::CurrentUser, kRun, "Orvane"));
   EXPECT_TRUE(main().shown());
 }
@@ -202,7 +208,7 @@ TEST_F(OptionsSaveTest, Windows9xDisablesTheAutoLogonAndUsesTheMachineRunValue) 
   EXPECT_FALSE(page().options().autoLogonFieldsEnabled);
   ASSERT_EQ(saveOptions(), "");
   EXPECT_EQ(world.registry().readString(RegistryRoot::LocalMachine, kRun, "Tressil"), world.files().executablePath());
-  EXPECT_EQ(file("wake.ini"), "[tray]\r\ntray=1\r\n");
+  EXPECT_EQ(file("wake.ini"), kPowerOnSave + "[tray]\r\ntray=1\r\n");
   EXPECT_FALSE(world.log().contains("RegSetValue key=\"HKLM\\" + std::string(kWinlogon)));
   EXPECT_FALSE(world.log().contains("LsaStorePrivateData"));
 }

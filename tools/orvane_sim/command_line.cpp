@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "orvane_sim/main_window_controls.h"
+
 namespace orvane {
 
 namespace {
@@ -21,7 +23,8 @@ bool validEvent(const std::string& text) {
   const std::string argument = text.substr(space + 1);
   if (verb == "set-clock") return parseDateTime(argument).has_value();
   if (verb == "sleep") return parseNumber(argument).has_value();
-  return verb == "menu" && !argument.empty();
+  if (verb == "menu") return !argument.empty();
+  return isMainWindowControlEvent(verb, argument);
 }
 
 class Parser {
@@ -143,7 +146,9 @@ const char* simUsage() {
   return R"(Usage: orvane-sim --dir DIR --start "YYYY-MM-DD HH:MM:SS" --run SECONDS
                   [--platform nt|9x] [--jitter MS]
                   [--at SECONDS "set-clock YYYY-MM-DD HH:MM:SS"] [--at SECONDS "sleep SECONDS"]
-                  [--at SECONDS "menu PATH"] [--answer WHAT=ANSWER]...
+                  [--at SECONDS "menu PATH"] [--at SECONDS "press TForm3/CAPTION"]
+                  [--at SECONDS "select TForm3/StringGrid1 ROW"]
+                  [--at SECONDS "type TForm3/NAME VALUE"] [--answer WHAT=ANSWER]...
 
 Runs the program's logic against a simulated Windows and prints, one line per
 event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
@@ -167,7 +172,19 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                       "menu PATH"      a menu entry is chosen by its captions:
                                        "文件(&F)/关机" in the menu bar,
                                        "tray/快速执行/重启" or
-                                       "tray/添加新任务" in the tray menu.
+                                       "tray/添加新任务" in the tray menu;
+                      "press TForm3/CAPTION"  a button of the main window is
+                                       pressed by its caption: "添加", "编辑",
+                                       "删除", "全删" (dated power-on list),
+                                       "确定" (the options save);
+                      "select TForm3/StringGrid1 ROW"  row ROW (from 1) of the
+                                       dated power-on list is selected;
+                      "type TForm3/NAME VALUE"  a control of the main window
+                                       is set by its resource name: a spin
+                                       edit's text ("FlatSpinEditInteger1 7",
+                                       1-3 power-on, 4-6 shutdown time) or a
+                                       check box, "1" or "0" ("CheckBox3 1";
+                                       CheckBox1 "每天", 2-8 "星期一"-"星期日").
   --answer WHAT=ANSWER
                     scripted answers. Defaults: a message box answers its first
                     button ("确定"); a countdown runs to zero; a reminder stays
@@ -182,6 +199,10 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                       opens: a new task with the defaults (every
                                       day at the current time, no action), or
                                       the selected task saved unchanged;
+                      TForm8="YYYY-MM-DD 启用|禁用 REMARK"
+                                      fills each dated power-on editor as it
+                                      opens (REMARK may be left out) and
+                                      presses "确定";
                       TForm10="at HH:MM:SS"
                                       in the timed shutdown: ticks the box,
                                       chooses "指定时间：" with that time and
@@ -192,6 +213,9 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                       the window is closed);
                       TForm10=off     unticks the box and presses "确定";
                       CLASS=ANSWER    hands ANSWER to each window of CLASS.
+
+The check after start opens its countdown as "open TForm4 button2="关闭"
+label4="今天没有开机任务！"".
 
 Log events: platform calls by their Windows names (ExitWindowsEx flags=13
 reserved=0, SetSystemPowerState suspend=1 force=1, ShellExecute verb=open

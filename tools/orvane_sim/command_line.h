@@ -12,7 +12,7 @@ namespace orvane {
 
 struct SimEvent {
   double atSeconds = 0;
-  std::string text;  // "set-clock …", "sleep …" or "menu …"
+  std::string text;  // "set-clock …", "sleep …", "menu …", "press …", "select …", "type …"
 };
 
 struct SimOptions {

@@ -5,6 +5,7 @@
 
 #include "app/program.h"
 #include "orvane_sim/command_line.h"
+#include "orvane_sim/main_window_controls.h"
 #include "platform/sim/sim_world.h"
 
 namespace orvane {
@@ -19,6 +20,8 @@ void scheduleEvent(SimWorld& world, Program& program, const SimEvent& event) {
       world.setClock(parseDateTime(argument).value_or(DateTime()));
     } else if (verb == "sleep") {
       world.sleep(std::stod(argument));
+    } else if (verb != "menu") {
+      runMainWindowControlEvent(program.mainForm(), verb, argument);
     } else {
       MenuItem* entry = program.findMenuEntry(argument);
       world.log().add("menu " + orvane::quoted(argument) + (entry == nullptr ? " -> not found" : ""));

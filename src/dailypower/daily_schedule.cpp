@@ -1,0 +1,58 @@
+#include "dailypower/daily_schedule.h"
+
+#include <algorithm>
+
+#include "app/settings_keys.h"
+
+namespace orvane {
+
+namespace {
+
+// The boxes in the order their keys are read and written: "每天", then
+// "星期一" ("w2") … "星期六" ("w7"), then "星期日" ("w1").
+constexpr std::array<std::size_t, 7> kWeekdayKeyIndex{1, 2, 3, 4, 5, 6, 0};
+
+constexpr std::array<SettingKey, 3> kPowerOnKeys{wake_ini::kPowerOnHour, wake_ini::kPowerOnMinute,
+                                                 wake_ini::kPowerOnSecond};
+constexpr std::array<SettingKey, 3> kShutdownKeys{wake_ini::kShutdownHour, wake_ini::kShutdownMinute,
+                                                  wake_ini::kShutdownSecond};
+
+TimeFields readTime(const IniSettings& file, const std::array<SettingKey, 3>& keys) {
+  TimeFields fields;
+  for (std::size_t index = 0; index < keys.size(); ++index) fields[index] = readSetting(file, keys[index]);
+  return fields;
+}
+
+void writeTime(IniSettings& file, const std::array<SettingKey, 3>& keys, const TimeFields& fields) {
+  for (std::size_t index = 0; index < keys.size(); ++index) writeSetting(file, keys[index], fields[index]);
+}
+
+}  // namespace
+
+void DailySchedule::load() {
+  const IniSettings file = wakeSettings(files_);
+  fields_.everyDay = readSettingFlag(file, wake_ini::kPowerEveryDay);
+  for (std::size_t box = 0; box < kWeekdayKeyIndex.size(); ++box) {
+    fields_.weekdays[box] = readSettingFlag(file, wake_ini::kPowerOnWeekday[kWeekdayKeyIndex[box]]);
+  }
+  fields_.powerOn = readTime(file, kPowerOnKeys);
+  fields_.shutdown = readTime(file, kShutdownKeys);
+}
+
+bool DailySchedule::save() {
+  if (saveSteps_.computeNextWake) saveSteps_.computeNextWake();
+  IniSettings file = wakeSettings(files_);
+  writeSettingFlag(file, wake_ini::kPowerEveryDay, fields_.everyDay);
+  for (std::size_t box = 0; box < kWeekdayKeyIndex.size(); ++box) {
+    writeSettingFlag(file, wake_ini::kPowerOnWeekday[kWeekdayKeyIndex[box]], fields_.weekdays[box]);
+  }
+  // Compared as text: a stored "07" against a field showing "7" is a change.
+  if (readTime(file, kPowerOnKeys) != fields_.powerOn) {
+    writeTime(file, kPowerOnKeys, fields_.powerOn);
+    if (saveSteps_.openPowerOnWizard) saveSteps_.openPowerOnWizard();
+  }
+  writeTime(file, kShutdownKeys, fields_.shutdown);
+  return fields_.everyDay || std::any_of(fields_.weekdays.begin(), fields_.weekdays.end(), [](bool on) { return on; });
+}
+
+}  // namespace orvane
