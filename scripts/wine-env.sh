@@ -129,6 +129,27 @@ program_windows_shown() {
   xdotool search --onlyvisible --class '^orvane\.exe$' 2>/dev/null | sort
 }
 
+# The visible windows of orvane.exe whose title matches $1.
+program_windows_named() { comm -12 <(program_windows_shown) <(xdotool search --onlyvisible --name "$1" 2>/dev/null | sort); }
+
+# Clicks ($4 = "2" for a double-click) at x $2, y $3 of the client area of
+# window $1 whose client size is $CLIENT ("W H"); Wine may or may not draw
+# a frame around it.
+click_client() {
+  # shellcheck disable=SC2034 # the eval below sets them all
+  local X Y WIDTH HEIGHT SCREEN WINDOW client_width client_height border
+  read -r client_width client_height <<<"$CLIENT"
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  border=$(((WIDTH - client_width) / 2))
+  xdotool mousemove $((X + border + $2)) $((Y + HEIGHT - border - client_height + $3)) click --repeat "${4:-1}" --delay 80 1
+}
+
+# The UTF-8 lines given as a file of the program: GBK, CR LF after each.
+gbk_lines() {
+  local line
+  for line in "$@"; do printf '%s\r\n' "$line"; done | iconv -f UTF-8 -t GBK
+}
+
 # Succeeds when orvane.exe shows a window that is not in the list $1.
 new_program_window_shown() {
   [ -n "$(comm -13 <(echo "$1") <(program_windows_shown))" ]

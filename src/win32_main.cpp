@@ -11,6 +11,8 @@
 #include "app/password_prompt_window.h"
 #include "app/program.h"
 #include "app/set_password_window.h"
+#include "dailypower/power_on_date_window.h"
+#include "dailypower/power_on_page_window.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_window.h"
@@ -27,6 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ui.setApplicationTitle(L"Orvane");
   orvane::Win32Platform windows([&ui] { return ui.mainWindow(); });
   orvane::MainPages pages;
+  pages.powerOn = orvane::createPowerOnPage;
   pages.tasks = orvane::createTaskPage;
   pages.advanced = orvane::createAdvancedPage;
   orvane::registerMainWindowView(ui, pages);
@@ -36,6 +39,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::registerTimedShutdownView(ui);
   orvane::registerReminderView(ui);
   orvane::registerTaskEditorView(ui);
+  orvane::registerPowerOnDateView(ui);
 
   orvane::Program program(windows.platform(), ui);
   ui.runHandler([&] { program.start(); });

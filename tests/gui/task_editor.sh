@@ -27,8 +27,6 @@ fail() {
 readonly MAIN_CLIENT="600 420"
 readonly EDITOR_CLIENT="470 574"
 
-# The visible windows of orvane.exe whose title matches $1.
-program_windows_named() { comm -12 <(program_windows_shown) <(xdotool search --onlyvisible --name "$1" 2>/dev/null | sort); }
 program_window_named() { program_windows_named "$1" | head -n 1; }
 editor() { program_window_named '^(添加新定时任务|编辑/查看定时任务)$'; }
 editor_shown() { [ -n "$(editor)" ]; }
@@ -41,17 +39,6 @@ other_gone() { ! other_shown; }
 main_shown() { [ -n "$(program_window_named '^Orvane$')" ]; }
 main_hidden() { ! main_shown; }
 
-# Clicks ($4 = "2" for a double-click) at x $2, y $3 of the client area of
-# window $1 whose client size is $CLIENT ("W H"); Wine may or may not draw
-# a frame around it.
-click_client() {
-  # shellcheck disable=SC2034 # the eval below sets them all
-  local X Y WIDTH HEIGHT SCREEN WINDOW client_width client_height border
-  read -r client_width client_height <<<"$CLIENT"
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  border=$(((WIDTH - client_width) / 2))
-  xdotool mousemove $((X + border + $2)) $((Y + HEIGHT - border - client_height + $3)) click --repeat "${4:-1}" --delay 80 1
-}
 click_main() { CLIENT="$MAIN_CLIENT" click_client "$MAIN" "$@"; }
 click_editor() { CLIENT="$EDITOR_CLIENT" click_client "$(editor)" "$@"; }
 
@@ -85,18 +72,13 @@ confirm() {
   wait_until 15 other_gone || fail "Enter did not answer the question of $1"
 }
 
-# The task file for the UTF-8 lines given, in GBK with CR LF.
-expected_file() {
-  local line
-  for line in "$@"; do printf '%s\r\n' "$line"; done | iconv -f UTF-8 -t GBK
-}
-task_file_is() { cmp -s "$TASKS" <(expected_file "$@"); }
+task_file_is() { cmp -s "$TASKS" <(gbk_lines "$@"); }
 check_task_file() {
   local what="$1"
   shift
   wait_until 15 task_file_is "$@" || {
     echo "expected:" >&2
-    expected_file "$@" | iconv -f GBK -t UTF-8 >&2
+    gbk_lines "$@" | iconv -f GBK -t UTF-8 >&2
     echo "task.dat:" >&2
     iconv -f GBK -t UTF-8 "$TASKS" >&2 || xxd "$TASKS" >&2
     fail "$what"
@@ -112,7 +94,7 @@ monthly='23:59:59*启用*每月31 日*********Shutdown*Play Sound:C:\a b\di.wav*
 monthly+='Show Message:注意：休息*Reboot*Lock Computer*Open File:D:\doc.txt*Close Program:qq.exe*Open URL:***全部*动作'
 daily='12:30:00*启用*每天********************'
 weekly='7:00:00*启用**周一**周三****周日*************'
-expected_file "$once" "$yearly" "$monthly" "$daily" "$weekly" >"$TASKS"
+gbk_lines "$once" "$yearly" "$monthly" "$daily" "$weekly" >"$TASKS"
 
 program_start
 tray_find_icon 30 || fail "no tray icon"
