@@ -2,6 +2,7 @@
 
 #include "app/password_scramble.h"
 #include "app/settings_keys.h"
+#include "common/gbk.h"
 #include "power/lock_program.h"
 
 namespace orvane {
@@ -22,6 +23,18 @@ void SetPasswordForm::okClicked() {
     writeSetting(settings, deskward_ini::kPassword, scramblePassword(newPassword));
   }
   close(answer == MessageAnswer::Ok ? kResultOk : kResultCancel);
+}
+
+void SetPasswordForm::answerScripted(const std::string& answer) {
+  const std::size_t first = answer.find('|');
+  const std::size_t second = first == std::string::npos ? first : answer.find('|', first + 1);
+  if (second != std::string::npos && answer.find('|', second + 1) == std::string::npos) {
+    oldPassword = utf8ToGbk(answer.substr(0, first));
+    newPassword = utf8ToGbk(answer.substr(first + 1, second - first - 1));
+    confirmation = utf8ToGbk(answer.substr(second + 1));
+    okClicked();
+  }
+  if (isOpen()) closeBox();
 }
 
 }  // namespace orvane

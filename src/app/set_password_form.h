@@ -31,6 +31,10 @@ class SetPasswordForm : public Form {
   // password is stored. The window then closes after either answer. A
   // refused write throws OperationError; the window and the old password stay.
   void okClicked();
+  // A scripted answer "OLD|NEW|AGAIN" (UTF-8) fills the three fields and
+  // presses "确定"; a refused entry, or an answer without exactly three
+  // fields, then closes the window as its close box does.
+  void answerScripted(const std::string& answer) override;
 
  private:
   FileSystem& files_;

@@ -40,10 +40,12 @@ std::string_view unquoted(std::string_view value) {
   return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
-// A stored value loses its leading blanks; trailing ones stay in the file.
+// The text that reads back as exactly `value`: the value itself, or the value
+// in double quotes when reading would trim its blanks or strip its quotes
+// (the Windows profile functions strip those quotes too).
 std::string storedValue(std::string_view value) {
-  const std::string_view inner = trimBlanks(value);
-  return std::string(value.substr(static_cast<std::size_t>(inner.data() - value.data())));
+  if (unquoted(trimBlanks(value)) == value) return std::string(value);
+  return "\"" + std::string(value) + "\"";
 }
 
 }  // namespace

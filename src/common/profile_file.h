@@ -6,10 +6,12 @@
 // key is looked for in the first section of that name only); a line without
 // "=" is a key without a value, which reads as missing; lines before the first
 // section belong to no section. A new key goes after the last non-blank line
-// of its section, a new section at the end of the file; a written value loses
-// its leading blanks. Lines are written with CR LF; lines it does not
-// understand (comments, junk) are kept as they are. Values are bytes, never
-// converted through a code page.
+// of its section, a new section at the end of the file. A written value reads
+// back exactly as written (any bytes but CR, LF and NUL): one that reading
+// would change (blanks at either end, enclosing quotes) is written in double
+// quotes. Lines are written with CR LF; lines it does not understand
+// (comments, junk) are kept as they are. Values are bytes, never converted
+// through a code page.
 
 #include <optional>
 #include <string>

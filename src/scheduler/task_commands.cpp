@@ -21,6 +21,7 @@ void TaskCommands::ToolButton6Click() {
 }
 
 void TaskCommands::ToolButton7Click() {
+  if (tasks_.taskList().empty()) return;
   if (!confirmed("您真的要删除吗？")) return;
   TaskList lines = tasks_.taskList();
   const auto row = static_cast<std::size_t>(page_.selectedRow());

@@ -30,7 +30,8 @@ class TaskCommands {
   // The double-click on the list: as Edit.
   void StringGrid2DblClick() { ToolButton6Click(); }
   // Delete: " 删 除 ", "删除选定任务": after "您真的要删除吗？" is answered
-  // "确定", the selected task goes; nothing while the list is empty.
+  // "确定", the selected task goes; while the list is empty, nothing (not
+  // even the question).
   void ToolButton7Click();
   // Clear: " 清 空 ", "清空列表": after "您真的要全部删除吗？" is answered
   // "确定", every task goes and the task file is left empty.

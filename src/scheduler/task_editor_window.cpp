@@ -280,7 +280,6 @@ void TaskEditorWindow::addHints() {
   };
   for (const Radio& radio : kRadios) add(radio.id, radio.hint);
   for (const FileButton& button : kFileButtons) add(button.id, kFileButtonHint);
-  add(kOpenUrlButton, kFileButtonHint);
 }
 
 void TaskEditorWindow::refresh() {

@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "app/set_password_form.h"
 #include "common/errors.h"
+#include "lock/lock_screen.h"
 #include "platform/sim/sim_world.h"
 #include "test_support/temp_dir.h"
 
@@ -103,6 +104,23 @@ TEST_F(PasswordWindowsTest, AScrambledFormThatIsNotGbkIsStoredAndMatchedByteForB
   EXPECT_TRUE(promptAccepts("谤"));  // typed as UTF-8, taken as GBK
   EXPECT_TRUE(setPassword(kNonGbkScrambled, "", ""));
   EXPECT_TRUE(promptAccepts(""));
+}
+
+// Their scrambled forms begin or end with a blank ("Fnog ", " 0",
+// "Rlgscq "), which reading the file must not trim.
+TEST_F(PasswordWindowsTest, PasswordsWhoseScrambledFormHasBlanksAtItsEndsStillOpenEverything) {
+  requirePassword();
+  std::string old;
+  for (const std::string password : {"Good!", "!3", "Secret#"}) {
+    ASSERT_TRUE(setPassword(old, password, password)) << password;
+    EXPECT_TRUE(promptAccepts(password)) << password;
+    LockScreen lock(world.ui(), world.files());
+    world.ui().showModeless(lock);
+    lock.unlockClicked(password);
+    EXPECT_FALSE(lock.isOpen()) << password;
+    old = password;
+  }
+  EXPECT_FALSE(world.log().contains("旧密码输入错误"));
 }
 
 TEST_F(PasswordWindowsTest, ThePromptIsDueOnlyWhileTheLockFlagIsExactlyOne) {

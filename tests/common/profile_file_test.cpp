@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace orvane {
 namespace {
 
@@ -143,15 +145,37 @@ TEST(ProfileFileTest, AddsANewSectionAtTheEndOfTheFile) {
   EXPECT_EQ(trailingBlank.serialize(), "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n");
 }
 
-TEST(ProfileFileTest, StoresAValueWithoutItsLeadingBlanks) {
+TEST(ProfileFileTest, QuotesAValueThatWouldNotReadBackAsWritten) {
   ProfileFile file;
-  file.write("test", "k", "  padded  ");
-  EXPECT_EQ(file.serialize(), "[test]\r\nk=padded  \r\n");
-  EXPECT_EQ(file.read("test", "k"), "padded");
-  file.write("test", "k", "\" quoted \"");
-  EXPECT_EQ(file.read("test", "k"), " quoted ");
+  file.write("test", "k", "plain value");
+  EXPECT_EQ(file.serialize(), "[test]\r\nk=plain value\r\n");
+  file.write("test", "k", "Fnog ");
+  EXPECT_EQ(file.serialize(), "[test]\r\nk=\"Fnog \"\r\n");
+  file.write("test", "k", "'x'");
+  EXPECT_EQ(file.serialize(), "[test]\r\nk=\"'x'\"\r\n");
   file.write("test", "k", "");
   EXPECT_EQ(file.serialize(), "[test]\r\nk=\r\n");
+}
+
+// Any bytes but CR, LF and NUL, blanks and quotes most often, read back
+// exactly after a write and after the file is parsed again.
+TEST(ProfileFileTest, EveryValueReadsBackAsWritten) {
+  std::mt19937 random(11);
+  const std::string common = " \t\"'=;[]a\xA1";
+  for (int round = 0; round < 5000; ++round) {
+    std::string value(random() % 7, '\0');
+    for (char& byte : value) {
+      do {
+        byte = random() % 2 ? common[random() % common.size()] : static_cast<char>(random() % 256);
+      } while (byte == '\r' || byte == '\n' || byte == '\0');
+    }
+    ProfileFile file = ProfileFile::parse("[s]\r\nk=old\r\n");
+    file.write("s", "k", value);
+    file.write("s", "new", value);
+    const ProfileFile reread = ProfileFile::parse(file.serialize());
+    ASSERT_EQ(reread.read("s", "k"), value);
+    ASSERT_EQ(reread.read("s", "new"), value);
+  }
 }
 
 TEST(ProfileFileTest, KeepsBytesThatNoCodePageHas) {

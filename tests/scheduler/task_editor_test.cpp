@@ -248,6 +248,7 @@ TEST_F(TaskEditorTest, DeleteAndEditOnAnEmptyListDoNothing) {
   writeTasks({});
   commands().ToolButton7Click();
   EXPECT_EQ(taskFile(), "");
+  EXPECT_FALSE(world.log().contains("您真的要删除吗"));
 }
 
 TEST_F(TaskEditorTest, TheSelectedRowSurvivesOk) {

@@ -1,7 +1,8 @@
 // The profile-file module against the real GetPrivateProfileStringA and
 // WritePrivateProfileStringA: the same files and the same writes must read
 // the same through both, and a file that we write must read the same to the
-// real functions. ASCII only: the real functions pass text through the ANSI
+// real functions; and any value that we write, quoted where reading would
+// change it, reads back exactly through the real functions. ASCII only: the real functions pass text through the ANSI
 // code page, which our module never does.
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "common/gbk.h"
@@ -177,8 +179,8 @@ TEST_F(ProfileFileDifferentialTest, ChangesAndAddsKeysAsTheRealFunctions) {
                                  {"wake", "hour", "7"},
                                  {"test", "dup", "third"},
                                  {"flags", "flag", "on"},
-                                 {"close", "new", "  padded value  "},
-                                 {"close", "ask", "\"quoted\""},
+                                 {"close", "new", "new value"},
+                                 {"close", "ask", "0"},
                                  {"Last", "Last2", ""},
                                  {"RAS_ENTRY_Work", "user", "admin"},
                                  {"time", "server", "=odd="},
@@ -187,16 +189,40 @@ TEST_F(ProfileFileDifferentialTest, ChangesAndAddsKeysAsTheRealFunctions) {
 
 TEST_F(ProfileFileDifferentialTest, WritesTheSameBytesForAPlainFile) {
   expectSameAfter("[autorun]\r\nrun=0\r\n[tray]\r\nhide=1\r\n[power]\r\ntime=22:00:00\r\n",
-                  {{"TRAY", "Hide", "0"}, {"tray", "menu", "1"}, {"wake", "hour", "7"}, {"power", "note", "  a b  "}});
+                  {{"TRAY", "Hide", "0"}, {"tray", "menu", "1"}, {"wake", "hour", "7"}, {"power", "note", "a b"}});
   EXPECT_EQ(ourBytes, realBytes);
   EXPECT_EQ(ourBytes,
-            "[autorun]\r\nrun=0\r\n[tray]\r\nhide=0\r\nmenu=1\r\n[power]\r\ntime=22:00:00\r\nnote=a b  \r\n"
+            "[autorun]\r\nrun=0\r\n[tray]\r\nhide=0\r\nmenu=1\r\n[power]\r\ntime=22:00:00\r\nnote=a b\r\n"
             "[wake]\r\nhour=7\r\n");
 }
 
 TEST_F(ProfileFileDifferentialTest, CreatesAMissingFileAsTheRealFunctions) {
   expectSameAfter("", {{"autorun", "run", "1"}, {"tray", "hide", "0"}, {"autorun", "start", "1"}});
   EXPECT_EQ(ourBytes, realBytes);
+}
+
+// Blanks and quotes at either end (the scrambled forms of "Good!", "!3" and
+// "Secret#" among them) and random ASCII values without CR, LF and NUL.
+TEST_F(ProfileFileDifferentialTest, TheRealFunctionsReadOurValuesBackAsWritten) {
+  std::vector<std::string> values = {"Fnog ", " 0", "Rlgscq ", "\"x\"", "'y'", " \t ", "\"", ""};
+  std::mt19937 random(11);
+  const std::string common = " \t\"'=;";
+  while (values.size() < 400) {
+    std::string value(random() % 6, '\0');
+    for (char& byte : value) {
+      do {
+        byte = static_cast<char>(random() % 2 ? common[random() % common.size()] : random() % 128);
+      } while (byte == '\r' || byte == '\n' || byte == '\0');
+    }
+    values.push_back(value);
+  }
+  ProfileFile ours;
+  for (std::size_t i = 0; i < values.size(); ++i) ours.write("Option", "k" + std::to_string(i), values[i]);
+  const RealProfile real(directory.path() / "values.ini", ours.serialize());
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const std::string key = "k" + std::to_string(i);
+    EXPECT_EQ(real.read({"Option", key.c_str()}), values[i]) << key;
+  }
 }
 
 }  // namespace
