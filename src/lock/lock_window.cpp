@@ -5,6 +5,15 @@
 // model's close box, which refuses them; the end of the Windows session is
 // not held up. While it runs, the keys that lead to other windows (the
 // Windows keys, Alt+Tab, Alt+Esc, Ctrl+Esc) are swallowed.
+//
+// Other programs on the desktop cannot dismiss it either: a request to hide
+// or move it is turned down as it arrives, and a guard timer shows, restores,
+// covers and raises it again whatever got through; a quit message posted to
+// its thread does not end the message loop, which runs until the right
+// password closes the window; and a foreign holder of its single-instance
+// name does not keep it from locking. What no ordinary program can prevent
+// (Ctrl+Alt+Del, Task Manager or an administrator ending the process) is
+// said in its help text, deskward.txt beside it.
 
 #include <windows.h>
 
@@ -25,7 +34,10 @@ namespace {
 // Held while a lock screen runs, so that a second start does nothing.
 const wchar_t kRunningMutex[] = L"OrvaneLockScreenRunning";
 constexpr UINT_PTR kGuardTimer = 1;
-constexpr UINT kGuardIntervalMs = 500;
+constexpr UINT kGuardIntervalMs = 250;
+// How long a second start waits for the window of the lock that holds the
+// single-instance name, which may still be starting.
+constexpr DWORD kRunningLockWaitMs = 3000;
 constexpr COLORREF kBackgroundColour = RGB(16, 40, 72);
 constexpr COLORREF kTextColour = RGB(255, 255, 255);
 
@@ -81,6 +93,7 @@ class LockWindow : public View {
   void applyFonts(unsigned dpi);
   void coverScreens();
   void keepInFront();
+  void refuseHidingAndMoving(WINDOWPOS& change) const;
   HWND control(ControlId id) const { return GetDlgItem(handle(), id); }
 
   LockScreen& form_;
@@ -96,6 +109,9 @@ void LockWindow::create(HWND owner) {
   }
   createControls(handle(), kControls);
   coverScreens();
+  ShowWindow(handle(), SW_SHOWNORMAL);
+  keepInFront();
+  SetFocus(control(kPasswordField));
   SetTimer(handle(), kGuardTimer, kGuardIntervalMs, nullptr);
 }
 
@@ -118,6 +134,16 @@ LRESULT LockWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
+    case WM_WINDOWPOSCHANGING:
+      refuseHidingAndMoving(*reinterpret_cast<WINDOWPOS*>(lParam));
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_MOVE || (wParam & 0xFFF0) == SC_SIZE) return 0;
+      break;
+    case WM_DESTROY:
+      // Ends the lock program's message loop (see runLockScreen).
+      PostQuitMessage(0);
+      return 0;
     case WM_TIMER:
       keepInFront();
       return 0;
@@ -174,18 +200,81 @@ void LockWindow::coverScreens() {
   applyFonts(dpi);
 }
 
-// Back on top, restored and in the foreground, whatever another program did
-// since.
-void LockWindow::keepInFront() {
-  if (IsIconic(handle())) ShowWindow(handle(), SW_RESTORE);
-  SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  if (GetForegroundWindow() != handle()) SetForegroundWindow(handle());
+// While locked, a change that would hide the window, lower it or take it off
+// the virtual screen keeps it shown, topmost and in place; the window's own destruction
+// after the right password hides it as usual.
+void LockWindow::refuseHidingAndMoving(WINDOWPOS& change) const {
+  if (!form_.isOpen()) return;
+  change.flags &= ~static_cast<UINT>(SWP_HIDEWINDOW);
+  change.hwndInsertAfter = HWND_TOPMOST;
+  change.x = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  change.y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  change.cx = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  change.cy = GetSystemMetrics(SM_CYVIRTUALSCREEN);
 }
 
-// Runs the lock screen until the right password closes it.
+// Shown, restored, covering every monitor, topmost and in the foreground,
+// whatever another program did since. A program that is not in the
+// foreground may only take it while its input is joined to that of the
+// foreground window's thread.
+void LockWindow::keepInFront() {
+  if (!IsWindowVisible(handle())) ShowWindow(handle(), SW_SHOWNORMAL);
+  if (IsIconic(handle())) ShowWindow(handle(), SW_RESTORE);
+  SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  HWND foreground = GetForegroundWindow();
+  if (foreground == handle()) return;
+  const DWORD ours = GetCurrentThreadId();
+  const DWORD theirs = foreground == nullptr ? ours : GetWindowThreadProcessId(foreground, nullptr);
+  const bool joined = theirs != ours && AttachThreadInput(ours, theirs, TRUE);
+  SetForegroundWindow(handle());
+  BringWindowToTop(handle());
+  SetFocus(control(kPasswordField));
+  if (joined) AttachThreadInput(ours, theirs, FALSE);
+}
+
+// The path of a process's program file, empty when it cannot be read.
+std::wstring programPathOf(DWORD process) {
+  HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+  if (handle == nullptr) return {};
+  wchar_t path[MAX_PATH] = {};
+  DWORD length = MAX_PATH;
+  const bool read = QueryFullProcessImageNameW(handle, 0, path, &length) != 0;
+  CloseHandle(handle);
+  return read ? std::wstring(path, length) : std::wstring();
+}
+
+// Whether a lock window of this very program file is on the desktop: only
+// that makes a second start unnecessary; anyone can create the name.
+bool ourLockWindowExists() {
+  wchar_t ownPath[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, ownPath, MAX_PATH);
+  const std::wstring own(ownPath, length);
+  for (HWND window = FindWindowExW(nullptr, nullptr, L"TLockScreen", nullptr); window != nullptr;
+       window = FindWindowExW(nullptr, window, L"TLockScreen", nullptr)) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() && lstrcmpiW(programPathOf(process).c_str(), own.c_str()) == 0) return true;
+  }
+  return false;
+}
+
+// A second start does nothing while a lock of ours runs; when the name is
+// held but no such window appears, it locks anyway.
+bool anotherLockRuns(HANDLE running) {
+  if (running == nullptr || GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  for (DWORD waited = 0; waited < kRunningLockWaitMs; waited += 100) {
+    if (ourLockWindowExists()) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
+// Runs the lock screen until the right password closes it. Its own message
+// loop goes on through quit messages that other programs post: it ends only
+// once the window is gone.
 int runLockScreen() {
   HANDLE running = CreateMutexW(nullptr, TRUE, kRunningMutex);
-  if (running != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+  if (anotherLockRuns(running)) {
     CloseHandle(running);
     return 0;
   }
@@ -196,7 +285,8 @@ int runLockScreen() {
   Win32Files files;
   LockScreen screen(ui, files);
   HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0);
-  ui.runHandler([&] { ui.showModal(screen); });
+  ui.runHandler([&] { ui.showModeless(screen); });
+  while (screen.isOpen()) ui.runMessageLoop();
   if (hook != nullptr) UnhookWindowsHookEx(hook);
   if (running != nullptr) CloseHandle(running);
   return 0;
