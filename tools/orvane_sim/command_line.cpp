@@ -176,7 +176,8 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                       "press TForm3/CAPTION"  a button of the main window is
                                        pressed by its caption: "添加", "编辑",
                                        "删除", "全删" (dated power-on list),
-                                       "确定" (the options save);
+                                       "确定" (the options save), "设定密码"
+                                       (the set-password window, TForm6);
                       "select TForm3/StringGrid1 ROW"  row ROW (from 1) of the
                                        dated power-on list is selected;
                       "type TForm3/NAME VALUE"  a control of the main window
@@ -195,6 +196,13 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                       TForm4=cancel   cancels each countdown as it opens;
                       TForm12=TEXT    types TEXT into the password prompt and
                                       presses "确定" (then "取消" if still open);
+                      TForm6="OLD|NEW|AGAIN"
+                                      types the old password, the new one and
+                                      its confirmation into the set-password
+                                      window and presses "确定" (its question
+                                      is answered as message boxes are); a
+                                      refused entry or an answer without
+                                      exactly three fields closes the window;
                       TForm2=ok       presses "确定" in each task editor as it
                                       opens: a new task with the defaults (every
                                       day at the current time, no action), or

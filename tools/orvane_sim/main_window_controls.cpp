@@ -23,6 +23,7 @@ const std::map<std::string, Press, std::less<>>& buttons() {
       {"删除", [](MainForm& form) { form.powerOnDates().FlatButton6Click(); }},
       {"全删", [](MainForm& form) { form.powerOnDates().FlatButton5Click(); }},
       {"确定", [](MainForm& form) { form.saveOptions(); }},
+      {"设定密码", [](MainForm& form) { form.advancedPage().setPasswordClicked(); }},
   };
   return byCaption;
 }
