@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds both trees and runs every test: the native tests, the Windows tests
+# Checks that no include points up the layers (scripts/check-layers.sh),
+# builds both trees and runs every test: the native tests, the Windows tests
 # under Wine (on a virtual display) and the GUI tests (tests/gui/*.sh). Ends
 # with a pass/fail line per stage and exits non-zero when any stage failed.
 # Logs go to build/test-logs/.
@@ -80,6 +81,7 @@ not_run() {
   results+=("FAIL (not run: $2 failed)")
 }
 
+stage layers "$ORVANE_ROOT/scripts/check-layers.sh"
 if stage native-build "$ORVANE_ROOT/scripts/build.sh" native; then
   stage native-tests ctest_run "$ORVANE_ROOT/build/native"
   count_ctest native-tests || results[-1]="FAIL (no test ran)"

@@ -12,7 +12,6 @@
 #include "app/program.h"
 #include "app/set_password_window.h"
 #include "dailypower/power_on_date_window.h"
-#include "dailypower/power_on_page_window.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_window.h"
@@ -29,8 +28,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ui.setApplicationTitle(L"Orvane");
   orvane::Win32Platform windows([&ui] { return ui.mainWindow(); });
   orvane::MainPages pages;
-  pages.powerOn = orvane::createPowerOnPage;
-  pages.tasks = orvane::createTaskPage;
+  pages.powerOn = orvane::createMainPowerOnPage;
+  pages.tasks = [](orvane::MainForm& form, orvane::Win32Ui& views) {
+    return orvane::createTaskPage(form, form.taskPage(), form.taskCommands(), form.taskListMenu(), views);
+  };
   pages.advanced = orvane::createAdvancedPage;
   orvane::registerMainWindowView(ui, pages);
   orvane::registerSetPasswordView(ui);

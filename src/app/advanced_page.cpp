@@ -1,7 +1,8 @@
 #include "app/advanced_page.h"
 
 #include "app/set_password_form.h"
-#include "app/settings_keys.h"
+#include "storage/lock_settings.h"
+#include "storage/settings_keys.h"
 
 namespace orvane {
 
@@ -28,8 +29,8 @@ void AdvancedPage::loadAutoLogon() {
 
 bool AdvancedPage::loadLockOptions() {
   const IniSettings settings = lockSettings(platform_.files);
-  options_.lockAtStart = readSettingFlag(settings, deskward_ini::kLockAtStart);
-  options_.settingsNeedPassword = readSettingFlag(settings, deskward_ini::kSettingsNeedPassword);
+  options_.lockAtStart = settings.isOn(deskward_ini::kLockAtStart);
+  options_.settingsNeedPassword = settings.isOn(deskward_ini::kSettingsNeedPassword);
   changed();
   return options_.lockAtStart;
 }
@@ -42,13 +43,13 @@ void AdvancedPage::saveAutoLogon() {
 
 void AdvancedPage::saveStartInTray() {
   IniSettings settings = wakeSettings(platform_.files);
-  writeSettingFlag(settings, wake_ini::kStartInTray, options_.startInTray);
+  settings.writeFlag(wake_ini::kStartInTray, options_.startInTray);
 }
 
 void AdvancedPage::saveLockOptions() {
   IniSettings settings = lockSettings(platform_.files);
-  writeSettingFlag(settings, deskward_ini::kLockAtStart, options_.lockAtStart);
-  writeSettingFlag(settings, deskward_ini::kSettingsNeedPassword, options_.settingsNeedPassword);
+  settings.writeFlag(deskward_ini::kLockAtStart, options_.lockAtStart);
+  settings.writeFlag(deskward_ini::kSettingsNeedPassword, options_.settingsNeedPassword);
 }
 
 void AdvancedPage::autoLogonClicked() {

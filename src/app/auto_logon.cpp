@@ -2,6 +2,7 @@
 
 #include "app/registry_values.h"
 #include "common/errors.h"
+#include "storage/ini_settings.h"
 
 namespace orvane {
 
@@ -12,7 +13,7 @@ constexpr RegistryRoot kMachine = RegistryRoot::LocalMachine;
 AutoLogonSettings AutoLogon::read() {
   RegistryApi& registry = platform_.registry;
   AutoLogonSettings settings;
-  settings.enabled = readRegistryValue(registry, kMachine, kWinlogonKey, kAutoAdminLogonValue) == "1";
+  settings.enabled = isFlagOn(readRegistryValue(registry, kMachine, kWinlogonKey, kAutoAdminLogonValue));
   settings.userName = readRegistryValue(registry, kMachine, kWinlogonKey, kDefaultUserNameValue);
   const auto secret = platform_.secrets.retrieve(kDefaultPasswordValue);
   settings.password = secret ? *secret : readRegistryValue(registry, kMachine, kWinlogonKey, kDefaultPasswordValue);
@@ -25,7 +26,7 @@ void AutoLogon::save(const AutoLogonSettings& settings) {
     registry.deleteValue(kMachine, kWinlogonKey, kAutoAdminLogonValue);
     return;
   }
-  writeRegistryValue(registry, kMachine, kWinlogonKey, kAutoAdminLogonValue, "1");
+  writeRegistryValue(registry, kMachine, kWinlogonKey, kAutoAdminLogonValue, std::string(flagText(true)));
   writeRegistryValue(registry, kMachine, kWinlogonKey, kDefaultUserNameValue, settings.userName);
   savePassword(settings.password);
 }

@@ -6,13 +6,13 @@
 #include <array>
 
 #include "app/advanced_page.h"
-#include "app/menu.h"
 #include "app/password_gate.h"
 #include "dailypower/daily_schedule.h"
 #include "dailypower/daily_shutdown.h"
 #include "dailypower/power_on_dates.h"
 #include "dailypower/startup_power_check.h"
 #include "platform/form.h"
+#include "platform/menu.h"
 #include "platform/platform.h"
 #include "power/countdown_request.h"
 #include "power/power_actions.h"

@@ -4,10 +4,11 @@
 
 #include <array>
 
-#include "app/menu_window.h"
 #include "app/tray_icon_window.h"
 #include "common/gbk.h"
+#include "dailypower/power_on_page_window.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_menu.h"
 
 namespace orvane {
 
@@ -187,6 +188,12 @@ void registerMainWindowView(Win32Ui& ui, MainPages pages) {
     // The class name says which model it is.
     return std::make_unique<MainWindow>(static_cast<MainForm&>(form), owner, pages);
   });
+}
+
+std::unique_ptr<View> createMainPowerOnPage(MainForm& form, Win32Ui& ui) {
+  PowerOnPageModels models{form.dailySchedule(), form.powerOnDates(), [&form] { return form.powerOnOkShown(); },
+                           [&form] { form.saveOptions(); }};
+  return createPowerOnPage(form, std::move(models), ui);
 }
 
 }  // namespace orvane

@@ -5,10 +5,10 @@
 // "    高级选项    ". It shows and hides itself as the model says, and the
 // tray icon lives with it.
 //
-// Pages. Each page is a View of the main form made by its own view file,
-// for example
+// Pages. Each page is a View made by its own view file from the models it
+// shows, for example
 //     scheduler/task_page_window.cpp:
-//         std::unique_ptr<View> createTaskPage(MainForm& form, Win32Ui& ui);
+//         std::unique_ptr<View> createTaskPage(Form& owner, TaskPage& page, ...);
 // Its create(parent) makes a hidden child window of the main window: a panel
 // with WS_EX_CONTROLPARENT (so that Tab walks through its controls) that
 // lays out its controls on WM_SIZE. The main window places every page over
@@ -34,5 +34,9 @@ struct MainPages {
 };
 
 void registerMainWindowView(Win32Ui& ui, MainPages pages = {});
+
+// The page "    开机设定    ": the daily schedule and the dated power-on list
+// of the main window, its "确定" running the options save.
+std::unique_ptr<View> createMainPowerOnPage(MainForm& form, Win32Ui& ui);
 
 }  // namespace orvane

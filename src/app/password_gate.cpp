@@ -1,12 +1,12 @@
 #include "app/password_gate.h"
 
-#include "app/settings_keys.h"
+#include "storage/lock_settings.h"
 
 namespace orvane {
 
 bool PasswordGate::passes() {
   prompt_.prepare();
-  if (!readSettingFlag(lockSettings(files_), deskward_ini::kSettingsNeedPassword)) return true;
+  if (!lockSettings(files_).isOn(deskward_ini::kSettingsNeedPassword)) return true;
   // Only "确定" with the right password is a success: a prompt closed in any
   // other way, even as the program ends, is not.
   return ui_.showModal(prompt_) == Form::kResultOk;

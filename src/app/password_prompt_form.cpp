@@ -1,8 +1,8 @@
 #include "app/password_prompt_form.h"
 
-#include "app/password_scramble.h"
 #include "common/gbk.h"
-#include "power/lock_program.h"
+#include "storage/lock_settings.h"
+#include "storage/password_scramble.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/settings_keys.h"
+#include "storage/settings_keys.h"
 
 namespace orvane {
 
@@ -11,7 +11,7 @@ constexpr std::string_view kTrayPrefix = "tray/";
 Program::Program(Platform& platform, Ui& ui) : platform_(platform), ui_(ui), mainForm_(platform, ui) {}
 
 void Program::start() {
-  const bool startInTray = readSettingFlag(wakeSettings(platform_.files), wake_ini::kStartInTray);
+  const bool startInTray = wakeSettings(platform_.files).isOn(wake_ini::kStartInTray);
   mainForm_.advancedPage().options().startInTray = startInTray;
   ui_.showModeless(mainForm_);
   mainForm_.FormCreate();

@@ -1,9 +1,8 @@
 #include "app/set_password_form.h"
 
-#include "app/password_scramble.h"
-#include "app/settings_keys.h"
 #include "common/gbk.h"
-#include "power/lock_program.h"
+#include "storage/lock_settings.h"
+#include "storage/password_scramble.h"
 
 namespace orvane {
 
@@ -20,7 +19,7 @@ void SetPasswordForm::okClicked() {
       ui().showMessage("忘记密码可能导致无法进入系统，请小心保管你的新密码。确定要更改吗？", MessageButtons::OkCancel);
   if (answer == MessageAnswer::Ok) {
     IniSettings settings = lockSettings(files_);
-    writeSetting(settings, deskward_ini::kPassword, scramblePassword(newPassword));
+    settings.write(deskward_ini::kPassword, scramblePassword(newPassword));
   }
   close(answer == MessageAnswer::Ok ? kResultOk : kResultCancel);
 }

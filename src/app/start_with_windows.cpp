@@ -1,7 +1,7 @@
 #include "app/start_with_windows.h"
 
 #include "app/registry_values.h"
-#include "app/settings_keys.h"
+#include "storage/settings_keys.h"
 
 namespace orvane {
 
@@ -14,7 +14,7 @@ void StartWithWindows::migrate() {
   if (!readRegistryValue(registry, RegistryRoot::LocalMachine, kRunKey, kMachineRunValue).empty()) {
     registry.deleteValue(RegistryRoot::LocalMachine, kRunKey, kMachineRunValue);
     IniSettings settings = wakeSettings(platform_.files);
-    writeSettingFlag(settings, wake_ini::kStartWithWindows, true);
+    settings.writeFlag(wake_ini::kStartWithWindows, true);
   }
   if (isOn() && !logonEntryCurrent()) {
     registry.writeString(RegistryRoot::CurrentUser, kRunKey, kUserRunValue, logonCommand());
@@ -22,7 +22,7 @@ void StartWithWindows::migrate() {
 }
 
 bool StartWithWindows::isOn() {
-  if (ntFamily()) return readSettingFlag(wakeSettings(platform_.files), wake_ini::kStartWithWindows);
+  if (ntFamily()) return wakeSettings(platform_.files).isOn(wake_ini::kStartWithWindows);
   return !readRegistryValue(platform_.registry, RegistryRoot::LocalMachine, kRunKey, kMachineRunValue).empty();
 }
 
@@ -32,7 +32,7 @@ void StartWithWindows::set(bool on) {
     return;
   }
   IniSettings settings = wakeSettings(platform_.files);
-  writeSettingFlag(settings, wake_ini::kStartWithWindows, on);
+  settings.writeFlag(wake_ini::kStartWithWindows, on);
   setRunValue(RegistryRoot::CurrentUser, kUserRunValue, on ? logonCommand() : "");
 }
 

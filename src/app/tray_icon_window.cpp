@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
-#include "app/menu_window.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

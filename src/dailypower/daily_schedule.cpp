@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settings_keys.h"
+#include "storage/settings_keys.h"
 
 namespace orvane {
 
@@ -19,21 +19,21 @@ constexpr std::array<SettingKey, 3> kShutdownKeys{wake_ini::kShutdownHour, wake_
 
 TimeFields readTime(const IniSettings& file, const std::array<SettingKey, 3>& keys) {
   TimeFields fields;
-  for (std::size_t index = 0; index < keys.size(); ++index) fields[index] = readSetting(file, keys[index]);
+  for (std::size_t index = 0; index < keys.size(); ++index) fields[index] = file.read(keys[index]);
   return fields;
 }
 
 void writeTime(IniSettings& file, const std::array<SettingKey, 3>& keys, const TimeFields& fields) {
-  for (std::size_t index = 0; index < keys.size(); ++index) writeSetting(file, keys[index], fields[index]);
+  for (std::size_t index = 0; index < keys.size(); ++index) file.write(keys[index], fields[index]);
 }
 
 }  // namespace
 
 void DailySchedule::load() {
   const IniSettings file = wakeSettings(files_);
-  fields_.everyDay = readSettingFlag(file, wake_ini::kPowerEveryDay);
+  fields_.everyDay = file.isOn(wake_ini::kPowerEveryDay);
   for (std::size_t box = 0; box < kWeekdayKeyIndex.size(); ++box) {
-    fields_.weekdays[box] = readSettingFlag(file, wake_ini::kPowerOnWeekday[kWeekdayKeyIndex[box]]);
+    fields_.weekdays[box] = file.isOn(wake_ini::kPowerOnWeekday[kWeekdayKeyIndex[box]]);
   }
   fields_.powerOn = readTime(file, kPowerOnKeys);
   fields_.shutdown = readTime(file, kShutdownKeys);
@@ -42,9 +42,9 @@ void DailySchedule::load() {
 bool DailySchedule::save() {
   if (saveSteps_.computeNextWake) saveSteps_.computeNextWake();
   IniSettings file = wakeSettings(files_);
-  writeSettingFlag(file, wake_ini::kPowerEveryDay, fields_.everyDay);
+  file.writeFlag(wake_ini::kPowerEveryDay, fields_.everyDay);
   for (std::size_t box = 0; box < kWeekdayKeyIndex.size(); ++box) {
-    writeSettingFlag(file, wake_ini::kPowerOnWeekday[kWeekdayKeyIndex[box]], fields_.weekdays[box]);
+    file.writeFlag(wake_ini::kPowerOnWeekday[kWeekdayKeyIndex[box]], fields_.weekdays[box]);
   }
   // Compared as text: a stored "07" against a field showing "7" is a change.
   if (readTime(file, kPowerOnKeys) != fields_.powerOn) {

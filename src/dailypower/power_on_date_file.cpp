@@ -1,12 +1,12 @@
 #include "dailypower/power_on_date_file.h"
 
-#include "common/atomic_file.h"
 #include "common/errors.h"
 #include "common/gbk.h"
 #include "platform/files.h"
 #include "scheduler/schedule.h"
 #include "scheduler/task_file.h"
 #include "scheduler/task_words.h"
+#include "storage/atomic_file.h"
 
 namespace orvane {
 

@@ -14,9 +14,11 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
-#include "app/main_form.h"
 #include "common/gbk.h"
+#include "dailypower/daily_schedule.h"
+#include "dailypower/power_on_dates.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
 #include "platform/win32/win32_ui.h"
@@ -95,8 +97,8 @@ std::array<ControlSpec, 12> timeControls() {
 
 class PowerOnPageWindow : public View {
  public:
-  PowerOnPageWindow(MainForm& form, Win32Ui& ui)
-      : View(form, ui), form_(form), schedule_(form.dailySchedule()), dates_(form.powerOnDates()) {}
+  PowerOnPageWindow(Form& owner, PowerOnPageModels models, Win32Ui& ui)
+      : View(owner, ui), models_(std::move(models)), schedule_(models_.schedule), dates_(models_.dates) {}
   ~PowerOnPageWindow() override { destroy(); }
 
   void create(HWND parent) override;
@@ -116,7 +118,7 @@ class PowerOnPageWindow : public View {
   bool checked(int id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   void setChecked(int id, bool on) { SendMessageW(control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
-  MainForm& form_;
+  PowerOnPageModels models_;
   DailySchedule& schedule_;
   PowerOnDates& dates_;
   std::array<ControlSpec, 12> timeSpecs_ = timeControls();
@@ -177,7 +179,7 @@ void PowerOnPageWindow::refresh() {
   }
   for (int index = 0; index < 6; ++index) setWindowTextGbk(control(kFirstTimeField + index), timeField(index));
   showDates();
-  ShowWindow(control(kOk), form_.powerOnOkShown() ? SW_SHOW : SW_HIDE);
+  ShowWindow(control(kOk), models_.okShown() ? SW_SHOW : SW_HIDE);
   refreshing_ = false;
 }
 
@@ -274,7 +276,7 @@ void PowerOnPageWindow::buttonClicked(int id) {
       dates_.FlatButton5Click();
       break;
     case kOk:
-      form_.saveOptions();
+      models_.okClicked();
       break;
     default:
       return;
@@ -289,8 +291,8 @@ void PowerOnPageWindow::selectionChanged(const NMLISTVIEW& change) {
 
 }  // namespace
 
-std::unique_ptr<View> createPowerOnPage(MainForm& form, Win32Ui& ui) {
-  return std::make_unique<PowerOnPageWindow>(form, ui);
+std::unique_ptr<View> createPowerOnPage(Form& owner, PowerOnPageModels models, Win32Ui& ui) {
+  return std::make_unique<PowerOnPageWindow>(owner, std::move(models), ui);
 }
 
 }  // namespace orvane

@@ -1,11 +1,11 @@
 #include "dailypower/startup_power_check.h"
 
-#include "app/settings_keys.h"
 #include "common/errors.h"
 #include "dailypower/power_on_date_file.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
 #include "power/countdown_form.h"
+#include "storage/settings_keys.h"
 
 namespace orvane {
 
@@ -42,12 +42,12 @@ StartupPowerCheck::StartupPowerCheck(FileSystem& files, ClockApi& clock, Ui& ui,
 void StartupPowerCheck::run() {
   const DateTime now = clock_.localNow();
   IniSettings file = wakeSettings(files_);
-  const std::string testRun = readSetting(file, wake_ini::kTestRunState);
+  const std::string testRun = file.read(wake_ini::kTestRunState);
   if ((testRun == "1" || testRun == "2") && continueTestRun_ && continueTestRun_()) return;
-  writeSetting(file, wake_ini::kTestRunState, "0");
-  const std::string hour = readSetting(file, kAlarmHour);
-  const std::string minute = readSetting(file, kAlarmMinute);
-  const std::string second = readSetting(file, kAlarmSecond);
+  file.write(wake_ini::kTestRunState, "0");
+  const std::string hour = file.read(kAlarmHour);
+  const std::string minute = file.read(kAlarmMinute);
+  const std::string second = file.read(kAlarmSecond);
   if (hour.empty() || minute.empty() || second.empty()) return;
   if (hour == "0" && minute == "0" && second == "0") return;
   if (!justSwitchedOnByAlarm(storedNumber(hour), storedNumber(minute), now.time())) return;
@@ -57,8 +57,8 @@ void StartupPowerCheck::run() {
 bool StartupPowerCheck::todayIsPowerOnDay(const CivilDate& today, int weekday) {
   if (const auto decided = datedDecision(today)) return *decided;
   const IniSettings file = wakeSettings(files_);
-  if (readSetting(file, wake_ini::kPowerOnWeekday[static_cast<std::size_t>(weekday - 1)]) != "0") return true;
-  return readSettingFlag(file, wake_ini::kPowerEveryDay);
+  if (file.read(wake_ini::kPowerOnWeekday[static_cast<std::size_t>(weekday - 1)]) != "0") return true;
+  return file.isOn(wake_ini::kPowerEveryDay);
 }
 
 std::optional<bool> StartupPowerCheck::datedDecision(const CivilDate& today) {

@@ -1,7 +1,7 @@
 #include "lock/lock_screen.h"
 
-#include "app/password_scramble.h"
-#include "power/lock_program.h"
+#include "storage/lock_settings.h"
+#include "storage/password_scramble.h"
 
 namespace orvane {
 

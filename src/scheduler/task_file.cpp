@@ -1,7 +1,7 @@
 #include "scheduler/task_file.h"
 
-#include "common/atomic_file.h"
 #include "platform/files.h"
+#include "storage/atomic_file.h"
 
 namespace orvane {
 

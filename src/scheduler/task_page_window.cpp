@@ -16,11 +16,11 @@
 
 #include <string>
 
-#include "app/main_form.h"
-#include "app/menu_window.h"
 #include "common/gbk.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_ui.h"
+#include "scheduler/task_commands.h"
 #include "scheduler/task_page.h"
 
 namespace orvane {
@@ -44,8 +44,8 @@ constexpr ToolbarEntry kToolbar[] = {{kAdd, " 添 加 "}, {kEdit, " 编 辑 "}, 
 
 class TaskPageWindow : public View {
  public:
-  TaskPageWindow(MainForm& form, Win32Ui& ui)
-      : View(form, ui), page_(form.taskPage()), commands_(form.taskCommands()), menu_(form.taskListMenu()) {}
+  TaskPageWindow(Form& owner, TaskPage& page, TaskCommands& commands, Menu& listMenu, Win32Ui& ui)
+      : View(owner, ui), page_(page), commands_(commands), menu_(listMenu) {}
   ~TaskPageWindow() override { destroy(); }
 
   void create(HWND parent) override;
@@ -242,6 +242,8 @@ void TaskPageWindow::openPopupMenu(LPARAM where) {
 
 }  // namespace
 
-std::unique_ptr<View> createTaskPage(MainForm& form, Win32Ui& ui) { return std::make_unique<TaskPageWindow>(form, ui); }
+std::unique_ptr<View> createTaskPage(Form& owner, TaskPage& page, TaskCommands& commands, Menu& listMenu, Win32Ui& ui) {
+  return std::make_unique<TaskPageWindow>(owner, page, commands, listMenu, ui);
+}
 
 }  // namespace orvane

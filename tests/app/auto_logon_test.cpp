@@ -8,14 +8,14 @@
 
 #include "common/errors.h"
 #include "platform/sim/sim_world.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
 
 const char* const kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 
-class AutoLogonTest : public testing::Test {
+class AutoLogonTest : public SimTest {
  protected:
   std::optional<std::string> winlogon(const char* value) {
     return world.registry().readString(RegistryRoot::LocalMachine, kWinlogon, value);
@@ -24,8 +24,6 @@ class AutoLogonTest : public testing::Test {
     world.registry().preset(RegistryRoot::LocalMachine, kWinlogon, value, data);
   }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   AutoLogon logon{world.platform()};
 };
 

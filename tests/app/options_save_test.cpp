@@ -8,7 +8,7 @@
 #include "common/errors.h"
 #include "common/gbk.h"
 #include "platform/sim/sim_world.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -22,7 +22,7 @@ const std::string kPowerOnSave = kTestRunReset +
                                  "[power]\r\nevreyday=0\r\nw2=0\r\nw3=0\r\nw4=0\r\nw5=0\r\nw6=0\r\nw7=0\r\nw1=0\r\n"
                                  "[close]\r\nh=0\r\nm=0\r\ns=0\r\n";
 
-class OptionsSaveTest : public testing::Test {
+class OptionsSaveTest : public SimTest {
  protected:
   void start() {
     world.run(1, [this] { program.start(); });
@@ -57,8 +57,6 @@ class OptionsSaveTest : public testing::Test {
   std::string systemPath(const char* name) { return gbkToUtf8(world.files().systemDirectoryText()) + "\\" + name; }
   std::string programPath(const char* name) { return gbkToUtf8(world.files().programDirectoryText()) + "\\" + name; }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   Program program{world.platform(), world.ui()};
 };
 

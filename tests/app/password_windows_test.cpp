@@ -11,7 +11,7 @@
 #include "common/errors.h"
 #include "lock/lock_screen.h"
 #include "platform/sim/sim_world.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -20,7 +20,7 @@ namespace {
 // a code page it would come back changed and lock the user out.
 const char* const kNonGbkScrambled = "\xB0\xF9";
 
-class PasswordWindowsTest : public testing::Test {
+class PasswordWindowsTest : public SimTest {
  protected:
   // The set-password window with its three fields typed in and "确定"
   // pressed; whether it closed.
@@ -44,8 +44,6 @@ class PasswordWindowsTest : public testing::Test {
   std::filesystem::path lockPath() { return world.files().systemDirectory() / "deskward.ini"; }
   std::optional<std::string> lockFile() { return world.files().readFile(lockPath()); }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   PasswordGate gate{world.ui(), world.files()};
 };
 

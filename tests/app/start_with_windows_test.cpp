@@ -8,14 +8,14 @@
 
 #include "common/errors.h"
 #include "platform/sim/sim_world.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
 
 const char* const kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-class StartWithWindowsTest : public testing::Test {
+class StartWithWindowsTest : public SimTest {
  protected:
   std::optional<std::string> machineRun() {
     return world.registry().readString(RegistryRoot::LocalMachine, kRun, "Tressil");
@@ -26,8 +26,6 @@ class StartWithWindowsTest : public testing::Test {
   std::optional<std::string> wakeIni() { return world.files().readFile(dir.path() / "wake.ini"); }
   std::string exe() { return world.files().executablePath(); }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   StartWithWindows start{world.platform()};
 };
 

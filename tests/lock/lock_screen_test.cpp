@@ -6,15 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include "app/password_scramble.h"
 #include "platform/sim/sim_world.h"
-#include "power/lock_program.h"
-#include "test_support/temp_dir.h"
+#include "storage/lock_settings.h"
+#include "storage/password_scramble.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
 
-class LockScreenTest : public testing::Test {
+class LockScreenTest : public SimTest {
  protected:
   void SetUp() override { world.ui().showModeless(screen); }
   void storePassword(const std::string& bytes) {
@@ -25,8 +25,6 @@ class LockScreenTest : public testing::Test {
     return !screen.isOpen();
   }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   LockScreen screen{world.ui(), world.files()};
 };
 

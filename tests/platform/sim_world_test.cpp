@@ -10,12 +10,10 @@
 #include "common/errors.h"
 #include "platform/form.h"
 #include "platform/sim/sim_world.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
-
-DateTime at(const char* text) { return parseDateTime(text).value(); }
 
 struct Recorder : TimerOwner {
   explicit Recorder(SimWorld& w) : world(w) {}
@@ -24,10 +22,8 @@ struct Recorder : TimerOwner {
   std::vector<std::pair<int, std::int64_t>> fired;
 };
 
-class SimWorldTest : public testing::Test {
+class SimWorldTest : public SimTest {
  protected:
-  TempDir dir;
-  SimWorld world{dir.path(), at("2026-12-07 10:00:00")};
 };
 
 TEST_F(SimWorldTest, PeriodicTimerFiresEveryIntervalAndStopsWhenAsked) {
@@ -59,7 +55,7 @@ TEST_F(SimWorldTest, JitterMakesEachTickLaterThanTheLast) {
 TEST_F(SimWorldTest, SettingTheClockMovesLocalTimeButNotTimers) {
   Recorder owner(world);
   world.ui().startTimer(owner, 1, 1000);
-  world.at(1.5, [&] { world.setClock(at("2026-12-07 12:00:00")); });
+  world.at(1.5, [&] { world.setClock(dateTime("2026-12-07 12:00:00")); });
   world.run(2.5);
   EXPECT_EQ(formatDateTimeMs(world.time().localNow()), "2026-12-07 12:00:01.000");
   ASSERT_EQ(owner.fired.size(), 2u);

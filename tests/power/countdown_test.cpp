@@ -11,7 +11,7 @@
 
 #include "app/main_form.h"
 #include "platform/sim/sim_world.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -19,17 +19,9 @@ namespace {
 const char* const kPowerOff = "ExitWindowsEx flags=13 reserved=0";
 const char* const kReboot = "ExitWindowsEx flags=2 reserved=0";
 
-class CountdownTest : public testing::Test {
+class CountdownTest : public SimTest {
  protected:
-  // The time of day ("10:01:01") of each log line that starts with `event`.
-  std::vector<std::string> timesOf(const std::string& event) {
-    std::vector<std::string> times;
-    for (const auto& line : world.log().lines()) {
-      const std::string stamp = line.substr(0, 23);
-      if (line.compare(24, event.size(), event) == 0) times.push_back(stamp.substr(11, 8));
-    }
-    return times;
-  }
+  std::vector<std::string> timesOf(const std::string& event) { return orvane::timesOf(world.log(), event); }
   // A request through Timer9, as the task dispatcher and the daily shutdown
   // make it.
   void requestThroughTimer9(const char* action) {
@@ -46,8 +38,6 @@ class CountdownTest : public testing::Test {
     });
   }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   MainForm main{world.platform(), world.ui()};
   CountdownRequest& request = main.countdownRequest();
 };
@@ -96,7 +86,7 @@ TEST_F(CountdownTest, CancelClosesTheDialogBeforeAnyActionAndKeepsTheRequest) {
 TEST_F(CountdownTest, ActNowWorksAtAnySecondOnceAndLeavesTheDialogOpen) {
   for (double second : {1.5, 30.0, 60.5}) {
     TempDir otherDir;
-    SimWorld other{otherDir.path(), parseDateTime("2026-12-07 10:00:00").value()};
+    SimWorld other{otherDir.path(), dateTime("2026-12-07 10:00:00")};
     MainForm otherMain{other.platform(), other.ui()};
     otherMain.startTimer(Timer9);
     other.at(second, [&] { dynamic_cast<CountdownForm*>(other.ui().findOpenForm("TForm4"))->Button2Click(); });

@@ -11,7 +11,7 @@
 
 #include "platform/sim/sim_world.h"
 #include "power/privileges.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -36,7 +36,7 @@ const ExitCase kExitCases[] = {
     {&PowerActions::LogOffSystem, "ExitWindowsEx flags=0 reserved=0", "ExitWindowsEx flags=0 reserved=0"},
 };
 
-class PowerActionsTest : public testing::Test {
+class PowerActionsTest : public SimTest {
  protected:
   // The events that one call adds to the log.
   template <typename Call>
@@ -50,8 +50,6 @@ class PowerActionsTest : public testing::Test {
     return eventsOf([&] { (actions.*action)(); });
   }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   PowerActions actions{world.platform()};
 };
 

@@ -11,15 +11,16 @@
 #include "app/main_form.h"
 #include "common/errors.h"
 #include "platform/sim/sim_world.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
 
 const char* const kPowerOff = "ExitWindowsEx flags=13 reserved=0";
 
-class TimedShutdownTest : public testing::Test {
+class TimedShutdownTest : public SimTest {
  protected:
+  TimedShutdownTest() : SimTest("2026-03-02 10:00:00") {}
   // The user opens "工具(&T)/定时关机" at this second and answers as scripted.
   void openAt(double second, const char* answer) {
     world.at(second, [this, answer] {
@@ -27,20 +28,11 @@ class TimedShutdownTest : public testing::Test {
       main.menuBar().find("工具(&T)/定时关机")->action();
     });
   }
-  // The stamp ("2026-03-02 10:02:06.000") of the first line starting with
-  // `event`; empty when there is none.
-  std::string firstAt(const std::string& event) {
-    for (const auto& line : world.log().lines()) {
-      if (line.compare(24, event.size(), event) == 0) return line.substr(0, 23);
-    }
-    return {};
-  }
+  std::string firstAt(const std::string& event) { return firstStampOf(world.log(), event); }
   void expectStatusAt(double second, const std::string& status) {
     world.at(second, [this, second, status] { EXPECT_EQ(form.StatusBar1(), status) << "at " << second; });
   }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-03-02 10:00:00").value()};
   MainForm main{world.platform(), world.ui()};
   TimedShutdownForm& form = main.timedShutdown();
 };

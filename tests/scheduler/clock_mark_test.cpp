@@ -3,24 +3,23 @@
 // rebuild before it left.
 
 #include "scheduler/clock_mark.h"
+#include "test_support/sim_test.h"
 
 #include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
 
-DateTime at(const char* text) { return parseDateTime(text).value(); }
-
 // How many rebuilds the check at `now` runs after a mark taken at `marked`;
 // each rebuild marks `now`, as the real one does.
 int rebuildsAt(const char* marked, const char* now) {
-  ClockMark mark = ClockMark::of(at(marked));
+  ClockMark mark = ClockMark::of(dateTime(marked));
   int rebuilds = 0;
-  checkClockMark(mark, at(now), [&] {
+  checkClockMark(mark, dateTime(now), [&] {
     ++rebuilds;
-    mark = ClockMark::of(at(now));
+    mark = ClockMark::of(dateTime(now));
   });
-  EXPECT_EQ(mark.date, formatDate(at(now).date()));
+  EXPECT_EQ(mark.date, formatDate(dateTime(now).date()));
   return rebuilds;
 }
 
@@ -57,7 +56,7 @@ TEST(ClockMark, OneLessThanHourOrMinuteZeroNeverMatches) {
 TEST(ClockMark, AnUnsetMarkRebuildsAndIsThenSet) {
   ClockMark mark;
   int rebuilds = 0;
-  checkClockMark(mark, at("2026-12-07 10:00:00"), [&] { ++rebuilds; });
+  checkClockMark(mark, dateTime("2026-12-07 10:00:00"), [&] { ++rebuilds; });
   EXPECT_GE(rebuilds, 1);
   EXPECT_EQ(mark.date, "2026-12-07");
   EXPECT_EQ(mark.hour, "10");

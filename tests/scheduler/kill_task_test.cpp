@@ -8,12 +8,12 @@
 
 #include "common/gbk.h"
 #include "platform/sim/sim_world.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
 
-class KillTaskTest : public testing::Test {
+class KillTaskTest : public SimTest {
  protected:
   KillTaskTest() {
     world.shell().setProcesses({{4, "System"},
@@ -30,9 +30,6 @@ class KillTaskTest : public testing::Test {
     }
     return found;
   }
-
-  TempDir dir;
-  SimWorld world{dir.path(), DateTime()};
 };
 
 TEST_F(KillTaskTest, ABareNameEndsEveryMatchingProcessInAnyLetterCaseBareOrWithAPath) {

@@ -8,6 +8,7 @@
 
 #include "common/second_catch_up.h"
 #include "scheduler/task_lines.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -15,8 +16,6 @@ namespace {
 using test::gbk;
 using test::taskLine;
 using test::weeklyLine;
-
-DateTime at(const char* text) { return parseDateTime(text).value(); }
 
 // One line resolved at one moment: the state and the occurrence date it
 // must get ("" for none).
@@ -29,7 +28,7 @@ struct Case {
 
 void expectResolved(const std::vector<Case>& cases) {
   for (const Case& expected : cases) {
-    const OccurrenceTable table = OccurrenceTable::resolve({expected.line}, at(expected.now));
+    const OccurrenceTable table = OccurrenceTable::resolve({expected.line}, dateTime(expected.now));
     const OccurrenceRow& row = table.row(1);
     const std::string date = row.occurrenceDate ? formatDate(row.occurrenceDate->date()) : "";
     EXPECT_EQ(gbkToUtf8(row.state), expected.state) << gbkToUtf8(expected.line) << " at " << expected.now;
@@ -125,7 +124,7 @@ TEST(OccurrenceTable, RowsThatDoNotReadGetNoOccurrenceAndDoNotDisturbTheOthers) 
       "",
       taskLine("11:00:00", "每天"),
   };
-  const OccurrenceTable table = OccurrenceTable::resolve(lines, at(kMonday));
+  const OccurrenceTable table = OccurrenceTable::resolve(lines, dateTime(kMonday));
   ASSERT_EQ(table.rowCount(), 10);
   for (int row = 1; row <= 9; ++row) EXPECT_FALSE(table.row(row).occurrenceDate.has_value()) << row;
   EXPECT_EQ(table.row(1).state, kEnabledWord);
@@ -133,21 +132,21 @@ TEST(OccurrenceTable, RowsThatDoNotReadGetNoOccurrenceAndDoNotDisturbTheOthers) 
   EXPECT_EQ(table.row(8).state, gbk("暂停"));
   EXPECT_EQ(table.row(9).state, "");
   EXPECT_EQ(table.row(10).state, kWaitingWord);
-  const std::int64_t eleven = wholeSecondsOf(at("2026-12-07 11:00:00"));
+  const std::int64_t eleven = wholeSecondsOf(dateTime("2026-12-07 11:00:00"));
   EXPECT_EQ(table.rowsDueAt(eleven), std::vector<int>{10});
 }
 
 TEST(OccurrenceTable, DueRowsAreThePendingOnesOfThatSecondInListOrder) {
   const TaskList lines{taskLine("10:00:05", "每天"), taskLine("10:00:04", "每天"), taskLine("10:00:05", "每天"),
                        taskLine("10:00:05", "每天", "", gbk("禁用")), taskLine("10:00:05", "2026年12月7日")};
-  const OccurrenceTable table = OccurrenceTable::resolve(lines, at(kMonday));
-  EXPECT_EQ(table.rowsDueAt(wholeSecondsOf(at("2026-12-07 10:00:05"))), (std::vector<int>{1, 3, 5}));
-  EXPECT_EQ(table.rowsDueAt(wholeSecondsOf(at("2026-12-07 10:00:04"))), std::vector<int>{2});
-  EXPECT_TRUE(table.rowsDueAt(wholeSecondsOf(at("2026-12-08 10:00:05"))).empty());
+  const OccurrenceTable table = OccurrenceTable::resolve(lines, dateTime(kMonday));
+  EXPECT_EQ(table.rowsDueAt(wholeSecondsOf(dateTime("2026-12-07 10:00:05"))), (std::vector<int>{1, 3, 5}));
+  EXPECT_EQ(table.rowsDueAt(wholeSecondsOf(dateTime("2026-12-07 10:00:04"))), std::vector<int>{2});
+  EXPECT_TRUE(table.rowsDueAt(wholeSecondsOf(dateTime("2026-12-08 10:00:05"))).empty());
   // An occurrence that is over is never due.
-  const OccurrenceTable later = OccurrenceTable::resolve(lines, at("2026-12-07 10:00:06"));
-  EXPECT_TRUE(later.rowsDueAt(wholeSecondsOf(at("2026-12-07 10:00:05"))).empty());
-  EXPECT_EQ(later.rowsDueAt(wholeSecondsOf(at("2026-12-08 10:00:05"))), (std::vector<int>{1, 3}));
+  const OccurrenceTable later = OccurrenceTable::resolve(lines, dateTime("2026-12-07 10:00:06"));
+  EXPECT_TRUE(later.rowsDueAt(wholeSecondsOf(dateTime("2026-12-07 10:00:05"))).empty());
+  EXPECT_EQ(later.rowsDueAt(wholeSecondsOf(dateTime("2026-12-08 10:00:05"))), (std::vector<int>{1, 3}));
 }
 
 TEST(OccurrenceTable, DisplayText) {

@@ -13,7 +13,7 @@
 #include "platform/sim/sim_world.h"
 #include "scheduler/reminder_form.h"
 #include "scheduler/task_lines.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -31,7 +31,7 @@ std::string taskWith(Actions actions, const char* time = "10:00:05") {
 const char* const kCountdownShutdown = "open TForm4 button2=\"关闭\" label4=\"这是一个指定任务。\"";
 const char* const kCountdownReboot = "open TForm4 button2=\"重启\" label4=\"这是一个指定任务。\"";
 
-class TaskDispatcherTest : public testing::Test {
+class TaskDispatcherTest : public SimTest {
  protected:
   TaskDispatcherTest() { world.shell().setProcesses({{120, "notepad.exe"}, {340, "C:\\WINDOWS\\NOTEPAD.EXE"}}); }
 
@@ -70,8 +70,6 @@ class TaskDispatcherTest : public testing::Test {
     });
   }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   Program program{world.platform(), world.ui()};
   bool started = false;
   std::vector<std::pair<std::string, int>> shown;

@@ -15,7 +15,7 @@
 #include "common/errors.h"
 #include "platform/sim/sim_world.h"
 #include "scheduler/task_lines.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -25,8 +25,9 @@ using test::taskLine;
 
 constexpr const char* kMonday = "2026-12-07 10:00:05";
 
-class TaskEditorTest : public testing::Test {
+class TaskEditorTest : public SimTest {
  protected:
+  TaskEditorTest() : SimTest(kMonday) {}
   void writeTasks(std::initializer_list<std::string> lines) {
     std::ofstream(taskPath(), std::ios::binary) << test::taskFile(lines);
     form.RebuildOccurrences();
@@ -61,8 +62,6 @@ class TaskEditorTest : public testing::Test {
   }
   void chooseTrayEntry(const char* path) { program.findMenuEntry(path)->action(); }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime(kMonday).value()};
   Program program{world.platform(), world.ui()};
   MainForm& form = program.mainForm();
 };

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/atomic_file.h"
 #include "platform/sim/sim_files.h"
 #include "scheduler/task_lines.h"
+#include "storage/atomic_file.h"
 #include "test_support/temp_dir.h"
 
 namespace orvane {

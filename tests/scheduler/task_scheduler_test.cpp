@@ -11,7 +11,7 @@
 
 #include "platform/sim/sim_world.h"
 #include "scheduler/task_lines.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -44,7 +44,7 @@ class RecordingHost : public TaskSchedulerHost {
   std::vector<std::string> steps;
 };
 
-class TaskSchedulerTest : public testing::Test {
+class TaskSchedulerTest : public SimTest {
  protected:
   TaskSchedulerTest() { host.tasks = &tasks; }
 
@@ -52,8 +52,6 @@ class TaskSchedulerTest : public testing::Test {
   // Runs `action` this many seconds after 10:00:00.
   void at(double seconds, std::function<void()> action) { world.at(seconds, std::move(action)); }
 
-  TempDir dir;
-  SimWorld world{dir.path(), parseDateTime("2026-12-07 10:00:00").value()};
   UnreadableFiles files{dir.path()};
   std::filesystem::path path = taskFilePath(files);
   RecordingHost host;

@@ -13,7 +13,7 @@
 #include "common/second_catch_up.h"
 #include "platform/sim/sim_world.h"
 #include "scheduler/task_lines.h"
-#include "test_support/temp_dir.h"
+#include "test_support/sim_test.h"
 
 namespace orvane {
 namespace {
@@ -30,7 +30,7 @@ class TaskTickTest : public testing::Test {
   void start(const char* when, int jitterMs = 0, int platformId = 2) {
     program.reset();
     started = false;
-    world = std::make_unique<SimWorld>(dir.path(), parseDateTime(when).value());
+    world = std::make_unique<SimWorld>(dir.path(), dateTime(when));
     world->time().setJitter(jitterMs);
     world->setPlatformId(platformId);
     program = std::make_unique<Program>(world->platform(), world->ui());
@@ -42,17 +42,10 @@ class TaskTickTest : public testing::Test {
     });
   }
   void setClockAt(double seconds, const char* when) {
-    world->at(seconds, [this, when] { world->setClock(parseDateTime(when).value()); });
+    world->at(seconds, [this, when] { world->setClock(dateTime(when)); });
   }
 
-  // The time stamps of the log lines of this event.
-  std::vector<std::string> stampsOf(const std::string& event) const {
-    std::vector<std::string> stamps;
-    for (const std::string& line : world->log().lines()) {
-      if (line.substr(24) == event) stamps.push_back(line.substr(0, 23));
-    }
-    return stamps;
-  }
+  std::vector<std::string> stampsOf(const std::string& event) const { return orvane::stampsOf(world->log(), event); }
   const OccurrenceRow& row(int number) { return program->mainForm().tasks().table().row(number); }
 
   TempDir dir;

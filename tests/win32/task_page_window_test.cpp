@@ -66,7 +66,9 @@ class TaskPageWindowTest : public testing::Test {
   TaskPageWindowTest() {
     ui.setApplicationTitle(L"Orvane");
     MainPages pages;
-    pages.tasks = createTaskPage;
+    pages.tasks = [](MainForm& form, Win32Ui& views) {
+      return createTaskPage(form, form.taskPage(), form.taskCommands(), form.taskListMenu(), views);
+    };
     registerMainWindowView(ui, pages);
   }
   ~TaskPageWindowTest() override { ui.closeAllWindows(); }

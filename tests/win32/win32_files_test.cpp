@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/atomic_file.h"
 #include "common/gbk.h"
+#include "storage/atomic_file.h"
 #include "test_support/temp_dir.h"
 
 namespace orvane {

@@ -2,7 +2,7 @@
 // XOR the last decimal digit of the next byte (the last byte wraps to the
 // first).
 
-#include "app/password_scramble.h"
+#include "storage/password_scramble.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "app/menu.h"
+#include "platform/menu.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "common/atomic_file.h"
+#include "storage/atomic_file.h"
 
 #include "platform/files.h"
 

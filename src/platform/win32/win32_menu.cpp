@@ -1,4 +1,4 @@
-#include "app/menu_window.h"
+#include "platform/win32/win32_menu.h"
 
 #include "common/gbk.h"
 

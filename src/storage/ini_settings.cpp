@@ -1,12 +1,12 @@
-#include "common/ini_settings.h"
+#include "storage/ini_settings.h"
 
 #include <utility>
 
-#include "common/atomic_file.h"
 #include "common/errors.h"
 #include "common/gbk.h"
 #include "common/profile_file.h"
 #include "platform/files.h"
+#include "storage/atomic_file.h"
 
 namespace orvane {
 
@@ -16,9 +16,13 @@ std::string IniSettings::read(std::string_view section, std::string_view key, st
   return load().read(section, key, fallback);
 }
 
-bool IniSettings::readFlag(std::string_view section, std::string_view key) const {
-  return read(section, key, "0") == "1";
-}
+std::string IniSettings::read(const SettingKey& key) const { return read(key.section, key.key, key.fallback); }
+
+bool IniSettings::isOn(const SettingKey& key) const { return isFlagOn(read(key)); }
+
+void IniSettings::write(const SettingKey& key, std::string_view value) { write(key.section, key.key, value); }
+
+void IniSettings::writeFlag(const SettingKey& key, bool on) { write(key, flagText(on)); }
 
 std::vector<std::string> IniSettings::keys(std::string_view section) const { return load().keys(section); }
 
@@ -27,10 +31,6 @@ void IniSettings::write(std::string_view section, std::string_view key, std::str
   file.write(section, key, value);
   if (!replaceFileAtomically(files_, path_, file.serialize()))
     throw OperationError("Unable to write to " + shownPath());
-}
-
-void IniSettings::writeFlag(std::string_view section, std::string_view key, bool on) {
-  write(section, key, on ? "1" : "0");
 }
 
 ProfileFile IniSettings::load() const {

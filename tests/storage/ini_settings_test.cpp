@@ -1,11 +1,11 @@
-#include "common/ini_settings.h"
+#include "storage/ini_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "common/atomic_file.h"
 #include "common/errors.h"
 #include "common/gbk.h"
 #include "platform/sim/sim_files.h"
+#include "storage/atomic_file.h"
 #include "test_support/temp_dir.h"
 
 namespace orvane {
@@ -48,13 +48,15 @@ TEST_F(IniSettingsTest, ReadsTheFileAfreshEachTime) {
   EXPECT_EQ(files.readFile(path), "[time]\r\nserver=b\r\nauto=1\r\n");
 }
 
-TEST_F(IniSettingsTest, TakesOnlyTheExactTextOneAsOn) {
+TEST_F(IniSettingsTest, TakesOnlyTheExactTextOneAsOnAndAMissingKeyAsTheTablesDefault) {
   ASSERT_TRUE(files.writeFileFlushed(path, "[close]\r\na=1\r\nb= 1 \r\nc=01\r\nd=true\r\ne=2\r\nf=\r\n"));
-  EXPECT_TRUE(settings.readFlag("close", "a"));
-  EXPECT_TRUE(settings.readFlag("close", "b"));
-  for (const char* key : {"c", "d", "e", "f", "missing"}) EXPECT_FALSE(settings.readFlag("close", key)) << key;
-  settings.writeFlag("close", "a", false);
-  settings.writeFlag("close", "g", true);
+  EXPECT_TRUE(settings.isOn({"close", "a", "0"}));
+  EXPECT_TRUE(settings.isOn({"close", "b", "0"}));
+  for (const char* key : {"c", "d", "e", "f", "missing"}) EXPECT_FALSE(settings.isOn({"close", key, "0"})) << key;
+  EXPECT_TRUE(settings.isOn({"close", "missing", "1"}));
+  EXPECT_EQ(settings.read({"close", "missing", "7"}), "7");
+  settings.writeFlag({"close", "a", "1"}, false);
+  settings.writeFlag({"close", "g", "0"}, true);
   EXPECT_EQ(settings.read("close", "a", ""), "0");
   EXPECT_EQ(settings.read("close", "g", ""), "1");
 }
@@ -75,7 +77,7 @@ TEST_F(IniSettingsTest, NamesAFileOfTheSystemDirectoryByItsWindowsPath) {
 
 TEST_F(IniSettingsTest, RecoversTheFileFromAnInterruptedWrite) {
   ASSERT_TRUE(files.writeFileFlushed(temporaryPathFor(path), "[autorun]\r\nrun=1\r\n"));
-  EXPECT_TRUE(settings.readFlag("autorun", "run"));
+  EXPECT_TRUE(settings.isOn({"autorun", "run", "0"}));
   EXPECT_TRUE(files.fileExists(path));
 }
 

@@ -1,35 +1,21 @@
 #pragma once
-// The program's settings by section, key and the default a reader passes
-// when the key is missing: "\wake.ini" beside the executable and the keys of
-// "\deskward.ini" (in the system directory) that the options page writes.
-// There is no settings object: each reader opens the file when it needs a
-// value, each writer writes its key at once. Flags are "1" and "0", and only
-// the exact text "1" is on.
+// The key table of "\wake.ini" beside the executable: section, key and the
+// default a reader gets when the key is missing. There is no settings
+// object: each reader opens the file when it needs a value
+// (wakeSettings(files).read(wake_ini::kStartInTray)), each writer writes its
+// key at once. The keys of "\deskward.ini" are in storage/lock_settings.h.
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "common/ini_settings.h"
-#include "power/lock_program.h"
+#include "storage/ini_settings.h"
 
 namespace orvane {
 
 class FileSystem;
 
-struct SettingKey {
-  std::string_view section;
-  std::string_view key;
-  std::string_view fallback;
-};
-
 IniSettings wakeSettings(FileSystem& files);  // "\wake.ini"
-IniSettings lockSettings(FileSystem& files);  // "\deskward.ini"
-
-std::string readSetting(const IniSettings& file, const SettingKey& key);
-bool readSettingFlag(const IniSettings& file, const SettingKey& key);
-void writeSetting(IniSettings& file, const SettingKey& key, std::string_view value);
-void writeSettingFlag(IniSettings& file, const SettingKey& key, bool on);
 
 namespace wake_ini {
 
@@ -97,16 +83,5 @@ inline constexpr std::string_view kDialUserKeyPrefix = "USER_";
 inline constexpr std::string_view kDialSavedPasswordFallback = "*";
 
 }  // namespace wake_ini
-
-namespace deskward_ini {
-
-// The scrambled password, shared with the lock program.
-inline constexpr SettingKey kPassword{kLockSettingsSection, kStoredPasswordKey, ""};
-// Lock the computer whenever the program starts ("软件运行时锁定计算机").
-inline constexpr SettingKey kLockAtStart{kLockSettingsSection, "run", "0"};
-// Changing settings needs the password ("更改设置需输入设定密码").
-inline constexpr SettingKey kSettingsNeedPassword{kLockSettingsSection, "lock", "0"};
-
-}  // namespace deskward_ini
 
 }  // namespace orvane

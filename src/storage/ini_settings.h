@@ -4,6 +4,11 @@
 // write rewrites it at once (atomically). A refused write throws
 // OperationError "Unable to write to <path>", the path as the program names
 // it (the directory's Windows text, a backslash and the file name).
+//
+// Keys of the program's own settings come from the key table
+// (storage/settings_keys.h, storage/lock_settings.h) and are read with the
+// table's default; section and key texts are for keys that are made at run
+// time (the dial-up entries' saved passwords).
 
 #include <filesystem>
 #include <string>
@@ -16,16 +21,31 @@ namespace orvane {
 
 class FileSystem;
 
+// A key of the key table: section, key and the default a reader gets when
+// the key is missing.
+struct SettingKey {
+  std::string_view section;
+  std::string_view key;
+  std::string_view fallback;
+};
+
+// The one flag rule of the program's settings: only the exact text "1" is
+// on; a flag is written as "1" or "0".
+inline bool isFlagOn(std::string_view text) { return text == "1"; }
+inline std::string_view flagText(bool on) { return on ? "1" : "0"; }
+
 class IniSettings {
  public:
   IniSettings(FileSystem& files, std::filesystem::path path);
 
+  std::string read(const SettingKey& key) const;
+  bool isOn(const SettingKey& key) const;
+  void write(const SettingKey& key, std::string_view value);
+  void writeFlag(const SettingKey& key, bool on);
+
   std::string read(std::string_view section, std::string_view key, std::string_view fallback) const;
-  // Only the exact text "1" is on.
-  bool readFlag(std::string_view section, std::string_view key) const;
   std::vector<std::string> keys(std::string_view section) const;
   void write(std::string_view section, std::string_view key, std::string_view value);
-  void writeFlag(std::string_view section, std::string_view key, bool on);
 
   const std::filesystem::path& path() const { return path_; }
 

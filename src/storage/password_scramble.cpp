@@ -1,4 +1,4 @@
-#include "app/password_scramble.h"
+#include "storage/password_scramble.h"
 
 namespace orvane {
 
