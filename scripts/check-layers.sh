@@ -2,7 +2,10 @@
 # Fails on an #include that points up the layers. The source folders from
 # the bottom up: common, platform, storage, power and lock (siblings),
 # scheduler, dailypower, wakeup, clocksync, dialup, app; a file may include
-# its own folder and the folders below it. Inside platform, the interfaces
+# its own folder and the folders below it. A test folder tests/<folder> has
+# the layer of its source folder; tests/test_support that of platform; the
+# Windows tests (tests/win32), the benchmarks and the tool tests stand just
+# below app, so that only tests/app includes app. Inside platform, the interfaces
 # include neither backend; the Win32 backend (platform/win32/) is included
 # only by itself, the views (*_window.*), win32_main.cpp and the Windows
 # tests; the simulated Windows (platform/sim/) only by itself, tools and
@@ -16,15 +19,23 @@ declare -A rank=([common]=0 [platform]=1 [storage]=2 [power]=3 [lock]=3 [schedul
 top=10
 status=0
 
-# The rank of a file's own layer: its source folder, or the top for the
-# program's entry and the tools.
+# The folder of a file under src/ or tests/ ("scheduler"), or nothing.
+folder_of() {
+  local rest="${1#*/}"
+  if [[ "$rest" == */* ]]; then echo "${rest%%/*}"; fi
+}
+
+is_ranked() { [ -n "$1" ] && [ -n "${rank[$1]+set}" ]; }
+
+# The rank of a file's own layer.
 own_rank() {
+  local folder
+  folder="$(folder_of "$1")"
   case "$1" in
-    src/win32_main.cpp | tools/*) echo "$top" ;;
-    src/*)
-      local folder="${1#src/}"
-      echo "${rank[${folder%%/*}]}"
-      ;;
+    src/win32_main.cpp | tools/* | tests/app/*) echo "$top" ;;
+    tests/test_support/*) echo "${rank[platform]}" ;;
+    tests/win32/* | tests/bench/* | tests/tools/*) echo "$((rank[app] - 1))" ;;
+    *) if is_ranked "$folder"; then echo "${rank[$folder]}"; else echo "$top"; fi ;;
   esac
 }
 
@@ -32,7 +43,7 @@ may_use_backend() {
   local file="$1" backend="$2"
   case "$backend" in
     win32) [[ "$file" == src/platform/win32/* || "$file" == *_window.cpp || "$file" == *_window.h ||
-      "$file" == src/win32_main.cpp || "$file" == tests/win32/* ]] ;;
+      "$file" == src/win32_main.cpp || "$file" == tests/win32/* || "$file" == tests/*/win32/* ]] ;;
     sim) [[ "$file" == src/platform/sim/* || "$file" == tools/* || "$file" == tests/* ]] ;;
   esac
 }
@@ -44,12 +55,15 @@ offend() {
 
 while IFS= read -r file; do
   mine="$(own_rank "$file")"
+  mine_folder="$(folder_of "$file")"
+  # Siblings of one rank (power and lock) do not include each other.
+  is_ranked "$mine_folder" || mine_folder=""
   while IFS= read -r line; do
     target="${line#*\"}"
     target="${target%%\"*}"
     folder="${target%%/*}"
-    [ -n "${rank[$folder]+set}" ] || continue
-    if [ "${rank[$folder]}" -gt "$mine" ] || { [ "${rank[$folder]}" -eq "$mine" ] && [[ "$file" != src/"$folder"/* ]] && [ "$mine" != "$top" ]; }; then
+    is_ranked "$folder" || continue
+    if [ "${rank[$folder]}" -gt "$mine" ] || { [ "${rank[$folder]}" -eq "$mine" ] && [ -n "$mine_folder" ] && [ "$folder" != "$mine_folder" ]; }; then
       offend "$file" "$line (up the layers)"
     fi
     case "$target" in
@@ -60,6 +74,6 @@ while IFS= read -r file; do
         ;;
     esac
   done < <(grep -E '^#include "[^"]+/' "$file" || true)
-done < <(find src tools -name '*.cpp' -o -name '*.h' | sort)
+done < <(find src tools tests -name '*.cpp' -o -name '*.h' | sort)
 
 exit "$status"

@@ -18,7 +18,6 @@
 #include "power/timed_shutdown_window.h"
 #include "scheduler/reminder_window.h"
 #include "scheduler/task_editor_window.h"
-#include "scheduler/task_page_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
@@ -29,9 +28,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::Win32Platform windows([&ui] { return ui.mainWindow(); });
   orvane::MainPages pages;
   pages.powerOn = orvane::createMainPowerOnPage;
-  pages.tasks = [](orvane::MainForm& form, orvane::Win32Ui& views) {
-    return orvane::createTaskPage(form, form.taskPage(), form.taskCommands(), form.taskListMenu(), views);
-  };
+  pages.tasks = orvane::createMainTaskPage;
   pages.advanced = orvane::createAdvancedPage;
   orvane::registerMainWindowView(ui, pages);
   orvane::registerSetPasswordView(ui);

@@ -1,43 +1,36 @@
 #include "app/main_form.h"
 
-#include "power/countdown_form.h"
-#include "power/lock_program.h"
-#include "scheduler/reminder_form.h"
-
 namespace orvane {
 
 namespace {
 constexpr const char* kStartWithWindowsEntry = "随系统启动";
-
-const MainTimerSpec& settingsOf(MainTimer timer) {
-  for (const auto& entry : kMainTimers) {
-    if (entry.id == timer) return entry;
-  }
-  return kMainTimers.front();
-}
 }  // namespace
 
-MainForm::MainForm(Platform& platform, Ui& ui)
-    : Form(ui), platform_(platform), powerActions_(platform), tasks_(platform.files, platform.clock, ui, *this) {
+MainForm::MainForm(Platform& platform, Ui& ui) : Form(ui), platform_(platform) {
+  // The order of the start-up steps and of the turns in a shared timer.
+  parts_.add(power_);
+  parts_.add(tasks_);
+  parts_.add(lockAtStart_);
+  parts_.add(dailyPower_);
+  parts_.add(workingSetTrim_);
   buildMenus();
-  buildTaskListMenu();
 }
 
 void MainForm::buildMenus() {
   MenuItem file("文件(&F)");
-  file.children = powerEntries();
+  file.children = power_.powerMenuEntries();
   file.children.push_back(MenuItem::separator());
   file.children.emplace_back("退出(&X)", [this] { exitProgram(); });
   menuBar_.add(std::move(file));
   MenuItem tools("工具(&T)");
-  tools.children.emplace_back("定时关机", [this] { Autoshutdown1Click(); });
+  tools.children.emplace_back("定时关机", [this] { power_.Autoshutdown1Click(); });
   menuBar_.add(std::move(tools));
 
   trayMenu_.add(MenuItem("添加新任务", [this] { eeClick(); }));
   trayMenu_.add(MenuItem("定时任务列表", [this] { Showalarmlist1Click(); }));
-  trayMenu_.add(MenuItem("定时关机", [this] { Autoshutdown1Click(); }));
+  trayMenu_.add(MenuItem("定时关机", [this] { power_.Autoshutdown1Click(); }));
   MenuItem quick("快速执行");
-  quick.children = powerEntries();
+  quick.children = power_.powerMenuEntries();
   trayMenu_.add(std::move(quick));
   trayMenu_.add(MenuItem::separator());
   trayMenu_.add(MenuItem(kStartWithWindowsEntry, [this] { startWithWindowsTrayClicked(); }));
@@ -45,29 +38,8 @@ void MainForm::buildMenus() {
   trayMenu_.add(MenuItem("退出(&X)", [this] { exitProgram(); }));
 }
 
-// The power entries of "文件(&F)" and of the tray's "快速执行" (Shutoff1,
-// Reboot1, Logoff1, Standby1, Hibernate1, Lockcompute1/Locksystem2): they act
-// at once, without a countdown or a question.
-std::vector<MenuItem> MainForm::powerEntries() {
-  PowerActions& actions = powerActions_;
-  return {MenuItem("关机", [&actions] { actions.PowerOffSystem(); }),
-          MenuItem("重启", [&actions] { actions.RebootSystem(); }),
-          MenuItem("注销", [&actions] { actions.LogOffSystem(); }),
-          MenuItem("待机", [&actions] { actions.StandbySystem(); }),
-          MenuItem("休眠", [&actions] { actions.HibernateSystem(); }),
-          MenuItem("锁定", [&actions] { actions.LockComputer(); })};
-}
-
-void MainForm::buildTaskListMenu() {
-  TaskCommands& commands = taskCommands_;
-  taskListMenu_.add(MenuItem("添加新任务", [&commands] { commands.ToolButton5Click(); }));
-  taskListMenu_.add(MenuItem("编辑选定任务", [&commands] { commands.ToolButton6Click(); }));
-  taskListMenu_.add(MenuItem("删除选定任务", [&commands] { commands.ToolButton7Click(); }));
-  taskListMenu_.add(MenuItem("清空列表", [&commands] { commands.ToolButton8Click(); }));
-}
-
 void MainForm::eeClick() {
-  if (passwordGate_.passes()) taskCommands_.ToolButton5Click();
+  if (passwordGate_.passes()) tasks_.taskCommands().ToolButton5Click();
 }
 
 void MainForm::Showalarmlist1Click() {
@@ -82,106 +54,15 @@ void MainForm::showPage(MainPage page) {
 
 void MainForm::FormCreate() {
   loadStartupOptions();
-  for (const auto& entry : kMainTimers) {
-    if (entry.enabledAtStart) startTimer(entry.id);
-  }
-  RebuildOccurrences();
-  loadLockFile();
-  powerOnDates_.LoadPowerOnDates();
-  dailySchedule_.load();
-  changed();
+  parts_.startUp();
 }
-
-void MainForm::startTimer(MainTimer timer) { ui().startTimer(*this, timer, settingsOf(timer).intervalMs); }
-
-void MainForm::stopTimer(MainTimer timer) { ui().stopTimer(*this, timer); }
 
 void MainForm::timerFired(int timerId) {
-  switch (timerId) {
-    case Timer1:
-      Timer1Timer();
-      break;
-    case Timer2:
-      Timer2Timer();
-      break;
-    case Timer3:
-      Timer3Timer();
-      break;
-    case Timer5:
-      Timer5Timer();
-      break;
-    case Timer6:
-      Timer6Timer();
-      break;
-    case Timer7:
-      Timer7Timer();
-      break;
-    case Timer9:
-      Timer9Timer();
-      break;
-    default:
-      break;
-  }
+  parts_.timerFired(timerId);
+  if (timerId == Timer7) Timer7Timer();
 }
 
-void MainForm::Timer1Timer() {
-  stopTimer(Timer1);
-  startupPowerCheck_.run();
-}
-
-void MainForm::Timer3Timer() { stopTimer(Timer3); }
-
-void MainForm::Timer2Timer() {
-  tasks_.tick();
-  DailyShutdownCheck();
-}
-
-void MainForm::DailyShutdownCheck() {
-  if (!dailyShutdown_.due(platform_.clock.localNow(), dailySchedule_.fields().shutdown)) return;
-  countdownRequest_.PendingPowerAction = kShutdownRequest;
-  startTimer(Timer9);
-}
-
-// The rebuild checks, then, on the NT family, the working set is trimmed and
-// the waiting messages run.
-void MainForm::Timer5Timer() {
-  tasks_.checkClock();
-  if (!isNtFamily(platform_.system)) return;
-  platform_.system.trimWorkingSet();
-  ui().processMessages();
-}
-
-void MainForm::RebuildOccurrences() { tasks_.rebuild(); }
-
-void MainForm::dodo(int row) {
-  ui().trace("dodo row=" + std::to_string(row));
-  if (row > 0) RebuildOccurrences();
-  dispatcher_.perform(tasks_.table(), row);
-}
-
-// Opens the oldest waiting reminder modally. When more wait, Timer6 runs
-// again first, so the next one opens from this window's modal loop, on top
-// of it and one cascade step further.
-void MainForm::Timer6Timer() {
-  stopTimer(Timer6);
-  if (!reminders_.waiting()) return;
-  ReminderForm reminder(ui(), reminders_);
-  if (reminders_.waiting()) startTimer(Timer6);
-  ui().showModal(reminder);
-}
-
-// A countdown requested through Timer9 opens one tick later, when the
-// requester has returned; it runs modally while the other timers go on.
-void MainForm::Timer9Timer() {
-  stopTimer(Timer9);
-  CountdownForm countdown(ui(), platform_.clock, powerActions_, countdownRequest_);
-  ui().showModal(countdown);
-}
-
-// 100 ms after the main window became visible: back to the tray when the
-// password prompt was cancelled.
 void MainForm::Timer7Timer() {
-  stopTimer(Timer7);
   if (passwordGate_.cancelled()) hideToTray();
 }
 
@@ -192,7 +73,7 @@ void MainForm::showFromTray() {
   if (!becomesVisible) return;
   ui().trace("show TForm3");
   passwordGate_.passes();
-  startTimer(Timer7);
+  parts_.startTimer(Timer7);
 }
 
 void MainForm::hideToTray() {
@@ -210,14 +91,10 @@ void MainForm::loadStartupOptions() {
   advancedPage_.loadAutoLogon();
 }
 
-void MainForm::loadLockFile() {
-  if (advancedPage_.loadLockOptions()) startLockProgram(platform_.shell, platform_.files);
-}
-
 // The values of "开机设定" first (after the wake-up computation); a checked
 // power-on day brings the start with Windows with it.
 void MainForm::saveOptions() {
-  if (dailySchedule_.save()) {
+  if (dailyPower_.dailySchedule().save()) {
     advancedPage_.options().startWithWindows = true;
     advancedPage_.changed();
   }

@@ -9,6 +9,7 @@
 #include "dailypower/power_on_page_window.h"
 #include "platform/win32/win32_look.h"
 #include "platform/win32/win32_menu.h"
+#include "scheduler/task_page_window.h"
 
 namespace orvane {
 
@@ -191,9 +192,15 @@ void registerMainWindowView(Win32Ui& ui, MainPages pages) {
 }
 
 std::unique_ptr<View> createMainPowerOnPage(MainForm& form, Win32Ui& ui) {
-  PowerOnPageModels models{form.dailySchedule(), form.powerOnDates(), [&form] { return form.powerOnOkShown(); },
+  DailyPowerSystem& daily = form.dailyPower();
+  PowerOnPageModels models{daily.dailySchedule(), daily.powerOnDates(), [&form] { return form.powerOnOkShown(); },
                            [&form] { form.saveOptions(); }};
   return createPowerOnPage(form, std::move(models), ui);
+}
+
+std::unique_ptr<View> createMainTaskPage(MainForm& form, Win32Ui& ui) {
+  TaskSystem& tasks = form.tasks();
+  return createTaskPage(form, tasks.taskPage(), tasks.taskCommands(), tasks.taskListMenu(), ui);
 }
 
 }  // namespace orvane

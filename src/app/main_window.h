@@ -39,4 +39,7 @@ void registerMainWindowView(Win32Ui& ui, MainPages pages = {});
 // of the main window, its "确定" running the options save.
 std::unique_ptr<View> createMainPowerOnPage(MainForm& form, Win32Ui& ui);
 
+// The page "    定时任务    ": the task page of the main window's task system.
+std::unique_ptr<View> createMainTaskPage(MainForm& form, Win32Ui& ui);
+
 }  // namespace orvane

@@ -1,19 +1,42 @@
 #pragma once
-// The running program against the simulated Windows, for the tests of the
-// daily power schedule: files put in place before the start, the start at a
-// chosen time, and what the log and the files hold afterwards.
+// The daily power schedule composed into a stand-in main window with the
+// power system, against the simulated Windows: files put in place before the
+// start, the start at a chosen time, and what the log and the files hold
+// afterwards.
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "app/program.h"
 #include "common/gbk.h"
+#include "dailypower/daily_power_system.h"
 #include "platform/sim/sim_world.h"
+#include "power/power_system.h"
+#include "test_support/parts_window.h"
 #include "test_support/temp_dir.h"
 
 namespace orvane::test {
+
+class DailyPowerWindow : public PartsWindow {
+ public:
+  DailyPowerWindow(Platform& platform, Ui& ui)
+      : PartsWindow(ui), power(platform, ui, parts), daily(platform, ui, parts, power) {
+    parts.add(power);
+    parts.add(daily);
+  }
+  void start() {
+    ui().showModeless(*this);
+    parts.startUp();
+  }
+  DailySchedule& dailySchedule() { return daily.dailySchedule(); }
+  PowerOnDates& powerOnDates() { return daily.powerOnDates(); }
+  StartupPowerCheck& startupPowerCheck() { return daily.startupPowerCheck(); }
+  CountdownRequest& countdownRequest() { return power.countdownRequest(); }
+
+  PowerSystem power;
+  DailyPowerSystem daily;
+};
 
 class DailyPowerTest : public testing::Test {
  protected:
@@ -29,21 +52,21 @@ class DailyPowerTest : public testing::Test {
     program_.reset();
     world_ = std::make_unique<SimWorld>(dir.path(), parseDateTime(when).value());
     world_->time().setJitter(jitterMs);
-    program_ = std::make_unique<Program>(world_->platform(), world_->ui());
+    program_ = std::make_unique<DailyPowerWindow>(world_->platform(), world_->ui());
     world_->run(seconds, [this] { program_->start(); });
   }
   // Runs a handler as the general error handler does.
   void handle(const std::function<void()>& handler) { world().ui().runHandler(handler); }
 
   SimWorld& world() { return *world_; }
-  MainForm& main() { return program_->mainForm(); }
+  DailyPowerWindow& main() { return *program_; }
   int countdowns() { return world().log().count("open TForm4"); }
 
   TempDir dir;
 
  private:
   std::unique_ptr<SimWorld> world_ = std::make_unique<SimWorld>(dir.path(), DateTime());
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<DailyPowerWindow> program_;
 };
 
 }  // namespace orvane::test

@@ -1,6 +1,6 @@
-// The weekly plan and times of "开机设定": what a start shows, the save in its
-// order with the wizard's decision, and the daily shutdown over whole
-// simulated days with drifting timers.
+// The weekly plan and times of "开机设定": what a start shows and the daily
+// shutdown over whole simulated days with drifting timers. The save, part of
+// the main window's options save, is tested with the main window.
 
 #include "dailypower/daily_schedule.h"
 
@@ -30,43 +30,6 @@ TEST_F(ScheduleTest, AStartReadsOnlyExactlyOneAsCheckedAndTheTimesAsText) {
   EXPECT_TRUE(main().dailySchedule().weekdaysEnabled());
   main().dailySchedule().fields().everyDay = true;
   EXPECT_FALSE(main().dailySchedule().weekdaysEnabled());
-}
-
-TEST_F(ScheduleTest, TheSaveWritesItsKeysInOrderAndOpensTheWizardOnlyForAChangedPowerOnText) {
-  put("wake.ini", "[power]\r\nh=07\r\nm=0\r\ns=0\r\n");
-  start("2026-12-07 10:00:00");
-  DailySchedule& schedule = main().dailySchedule();
-  std::vector<std::string> steps;
-  schedule.saveSteps().computeNextWake = [&] { steps.push_back("wake:" + fileUtf8("wake.ini")); };
-  schedule.saveSteps().openPowerOnWizard = [&] { steps.push_back("wizard"); };
-  Fields& fields = schedule.fields();
-  fields.everyDay = true;
-  fields.weekdays[6] = true;  // "星期日", disabled but saved
-  fields.powerOn = {"7", "0", "0"};
-  fields.shutdown = {"22", "30", "0"};
-  handle([&] { main().saveOptions(); });
-  ASSERT_EQ(steps.size(), 2u);
-  EXPECT_EQ(steps[0], "wake:[power]\r\nh=07\r\nm=0\r\ns=0\r\n[test]\r\ntest=0\r\n");  // before the save
-  EXPECT_EQ(steps[1], "wizard");
-  // New keys go to the end of their section, so their order is the order
-  // of the writes; "autorun" and "tray" of the other tab follow.
-  EXPECT_EQ(fileUtf8("wake.ini")
-                .rfind("[power]\r\nh=7\r\nm=0\r\ns=0\r\nevreyday=1\r\nw2=0\r\nw3=0\r\nw4=0\r\nw5=0\r\n"
-                       "w6=0\r\nw7=0\r\nw1=1\r\n[test]\r\ntest=0\r\n[close]\r\nh=22\r\nm=30\r\ns=0\r\n[autorun]",
-                       0),
-            0u);
-  EXPECT_TRUE(main().advancedPage().options().startWithWindows);
-
-  // The same texts again, another shutdown time and no box: no wizard, and
-  // "随系统启动" stays as the user set it.
-  steps.clear();
-  fields.everyDay = fields.weekdays[6] = false;
-  fields.shutdown = {"0", "0", "0"};
-  main().advancedPage().options().startWithWindows = false;
-  handle([&] { main().saveOptions(); });
-  EXPECT_EQ(steps.size(), 1u);
-  EXPECT_FALSE(main().advancedPage().options().startWithWindows);
-  EXPECT_NE(fileUtf8("wake.ini").find("[close]\r\nh=0\r\nm=0\r\ns=0\r\n"), std::string::npos);
 }
 
 TEST_F(ScheduleTest, TheDailyShutdownComesExactlyOnceADayUnderDriftingTimers) {

@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
 #include "platform/sim/sim_world.h"
+#include "power/power_system.h"
+#include "test_support/parts_window.h"
 #include "test_support/sim_test.h"
 
 namespace orvane {
@@ -21,12 +22,13 @@ const char* const kReboot = "ExitWindowsEx flags=2 reserved=0";
 
 class CountdownTest : public SimTest {
  protected:
+  CountdownTest() { window.parts.add(power); }
   std::vector<std::string> timesOf(const std::string& event) { return orvane::timesOf(world.log(), event); }
   // A request through Timer9, as the task dispatcher and the daily shutdown
   // make it.
   void requestThroughTimer9(const char* action) {
-    main.countdownRequest().PendingPowerAction = action;
-    main.startTimer(Timer9);
+    power.countdownRequest().PendingPowerAction = action;
+    power.requestCountdown();
   }
   CountdownForm* openCountdown() { return dynamic_cast<CountdownForm*>(world.ui().findOpenForm("TForm4")); }
   // The texts of the countdown on screen at this second.
@@ -38,8 +40,9 @@ class CountdownTest : public SimTest {
     });
   }
 
-  MainForm main{world.platform(), world.ui()};
-  CountdownRequest& request = main.countdownRequest();
+  PartsWindow window{world.ui()};
+  PowerSystem power{world.platform(), world.ui(), window.parts};
+  CountdownRequest& request = power.countdownRequest();
 };
 
 TEST_F(CountdownTest, RebootThroughTimer9OpensAfterOneTickAndRestarts61SecondsAfterTheRequest) {
@@ -87,8 +90,10 @@ TEST_F(CountdownTest, ActNowWorksAtAnySecondOnceAndLeavesTheDialogOpen) {
   for (double second : {1.5, 30.0, 60.5}) {
     TempDir otherDir;
     SimWorld other{otherDir.path(), dateTime("2026-12-07 10:00:00")};
-    MainForm otherMain{other.platform(), other.ui()};
-    otherMain.startTimer(Timer9);
+    PartsWindow otherWindow{other.ui()};
+    PowerSystem otherPower{other.platform(), other.ui(), otherWindow.parts};
+    otherWindow.parts.add(otherPower);
+    otherPower.requestCountdown();
     other.at(second, [&] { dynamic_cast<CountdownForm*>(other.ui().findOpenForm("TForm4"))->Button2Click(); });
     other.run(120);
     EXPECT_EQ(other.log().count(kPowerOff), 1) << "at " << second;
@@ -98,7 +103,7 @@ TEST_F(CountdownTest, ActNowWorksAtAnySecondOnceAndLeavesTheDialogOpen) {
 
 TEST_F(CountdownTest, LateTicksDoNotStretchTheSixtySeconds) {
   world.time().setJitter(300);  // each tick 1.3 s after the last
-  CountdownForm countdown(world.ui(), world.platform().clock, main.powerActions(), request);
+  CountdownForm countdown(world.ui(), world.platform().clock, power.powerActions(), request);
   world.run(70, [&] { world.ui().showModeless(countdown); });
   EXPECT_EQ(timesOf(kPowerOff), std::vector<std::string>{"10:01:01"});
   EXPECT_EQ(countdown.Label1(), "0");
@@ -112,7 +117,7 @@ TEST_F(CountdownTest, ScriptedCaptionPressesTheActNowButton) {
 }
 
 TEST_F(CountdownTest, EmptyRequestCountsDownToAPowerOffWithTheDefaultTexts) {
-  main.startTimer(Timer9);
+  power.requestCountdown();
   expectTextsAt(2, "秒之后关闭...", "关闭", "这是一个指定任务。");
   world.run(90);
   EXPECT_EQ(timesOf(kPowerOff), std::vector<std::string>{"10:01:01"});
@@ -129,7 +134,7 @@ TEST_F(CountdownTest, TextsFollowTheRequestAtCreationAndTheActionFollowsItAtTheT
 }
 
 TEST_F(CountdownTest, ActNowFollowsTheRequestAtTheClick) {
-  CountdownForm countdown(world.ui(), world.platform().clock, main.powerActions(), request);
+  CountdownForm countdown(world.ui(), world.platform().clock, power.powerActions(), request);
   request.PendingPowerAction = kRebootRequest;
   countdown.Button2Click();
   EXPECT_EQ(countdown.Button2(), "关闭");

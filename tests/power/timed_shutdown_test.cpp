@@ -8,9 +8,10 @@
 
 #include <string>
 
-#include "app/main_form.h"
 #include "common/errors.h"
 #include "platform/sim/sim_world.h"
+#include "power/power_system.h"
+#include "test_support/parts_window.h"
 #include "test_support/sim_test.h"
 
 namespace orvane {
@@ -20,12 +21,12 @@ const char* const kPowerOff = "ExitWindowsEx flags=13 reserved=0";
 
 class TimedShutdownTest : public SimTest {
  protected:
-  TimedShutdownTest() : SimTest("2026-03-02 10:00:00") {}
-  // The user opens "工具(&T)/定时关机" at this second and answers as scripted.
+  TimedShutdownTest() : SimTest("2026-03-02 10:00:00") { window.parts.add(power); }
+  // The user opens "定时关机" at this second and answers as scripted.
   void openAt(double second, const char* answer) {
     world.at(second, [this, answer] {
       world.ui().setAnswer("TForm10", answer);
-      main.menuBar().find("工具(&T)/定时关机")->action();
+      power.Autoshutdown1Click();
     });
   }
   std::string firstAt(const std::string& event) { return firstStampOf(world.log(), event); }
@@ -33,16 +34,17 @@ class TimedShutdownTest : public SimTest {
     world.at(second, [this, second, status] { EXPECT_EQ(form.StatusBar1(), status) << "at " << second; });
   }
 
-  MainForm main{world.platform(), world.ui()};
-  TimedShutdownForm& form = main.timedShutdown();
+  PartsWindow window{world.ui()};
+  PowerSystem power{world.platform(), world.ui(), window.parts};
+  TimedShutdownForm& form = power.timedShutdown();
 };
 
 TEST_F(TimedShutdownTest, MinutesAreMeasuredByTheClockSoDriftingTicksDoNotDelayTheShutdown) {
   world.time().setJitter(300);
-  main.countdownRequest().PendingPowerAction = kRebootRequest;  // left by an earlier countdown
+  power.countdownRequest().PendingPowerAction = kRebootRequest;  // left by an earlier countdown
   openAt(5, "minutes 2");
   // A task asks for a reboot while the countdown runs: this one powers off.
-  world.at(130, [this] { main.countdownRequest().PendingPowerAction = kRebootRequest; });
+  world.at(130, [this] { power.countdownRequest().PendingPowerAction = kRebootRequest; });
   expectStatusAt(6, "定时关机已启用！");
   expectStatusAt(64, "计算机将在 2 分钟之后关闭！");
   expectStatusAt(67, "计算机将在 1 分钟之后关闭！");

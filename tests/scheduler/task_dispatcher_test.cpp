@@ -9,10 +9,10 @@
 #include <memory>
 #include <utility>
 
-#include "app/program.h"
 #include "platform/sim/sim_world.h"
 #include "scheduler/reminder_form.h"
 #include "scheduler/task_lines.h"
+#include "scheduler/task_window.h"
 #include "test_support/sim_test.h"
 
 namespace orvane {
@@ -70,7 +70,7 @@ class TaskDispatcherTest : public SimTest {
     });
   }
 
-  Program program{world.platform(), world.ui()};
+  test::TaskWindow program{world.platform(), world.ui()};
   bool started = false;
   std::vector<std::pair<std::string, int>> shown;
 };
@@ -87,7 +87,7 @@ TEST_F(TaskDispatcherTest, EveryActionOfATaskRunsInTheFixedOrderAndTheWindowsOpe
                         {TaskField::Standby, "Standby"},
                         {TaskField::Hibernate, "Hibernate"}})});
   writeReminderSound();
-  AutoDial& autoDial = program.mainForm().autoDial();
+  AutoDial& autoDial = program.tasks.autoDial();
   autoDial.AutoDialEnabled = true;
   autoDial.DialCurrentEntry = [this] { world.log().add("DialCurrentEntry"); };
   run(7);
@@ -99,7 +99,7 @@ TEST_F(TaskDispatcherTest, EveryActionOfATaskRunsInTheFixedOrderAndTheWindowsOpe
               shellOpen(programFile("deskward.exe")), shellOpen("C:\\docs\\plan.txt"), "DialCurrentEntry",
               shellOpen("http://intranet/news"), "SetSystemPowerState suspend=1 force=1",
               "SetSystemPowerState suspend=0 force=1", "open TForm5 text=\"10:00:05\\r\\n休息\"", kCountdownShutdown}));
-  EXPECT_EQ(program.mainForm().countdownRequest().PendingPowerAction, "Shutdown...");
+  EXPECT_EQ(program.power.countdownRequest().PendingPowerAction, "Shutdown...");
 }
 
 TEST_F(TaskDispatcherTest, ShutdownAndRebootTogetherCountDownToShutdownOnly) {
@@ -162,7 +162,7 @@ TEST_F(TaskDispatcherTest, TwoRemindersOfOneSecondEachOpenTheirOwnWindowInListOr
             (Events{"open TForm5 text=\"10:00:05\\r\\n第一\"", "open TForm5 text=\"10:00:05\\r\\n第二\""}));
   EXPECT_EQ(shown, (std::vector<std::pair<std::string, int>>{{test::gbk("10:00:05\r\n第一"), 10},
                                                              {test::gbk("10:00:05\r\n第二"), 20}}));
-  EXPECT_EQ(program.mainForm().reminders().ReminderOffset(), 20);
+  EXPECT_EQ(program.tasks.reminders().ReminderOffset(), 20);
 }
 
 TEST_F(TaskDispatcherTest, AReminderDueWhileAnotherIsOpenOpensOnTopOfItOneStepFurther) {
@@ -180,7 +180,7 @@ TEST_F(TaskDispatcherTest, ClosedRemindersKeepTheCascadeGoing) {
               taskWith({{TaskField::ShowMessage, "Show Message:第二"}}, "10:00:30")});
   run(31);
   EXPECT_EQ(world.log().count("close TForm5"), 2);
-  EXPECT_EQ(program.mainForm().reminders().ReminderOffset(), 20);
+  EXPECT_EQ(program.tasks.reminders().ReminderOffset(), 20);
 }
 
 TEST_F(TaskDispatcherTest, AMissingReminderSoundPlaysNothingAndTheReminderStillOpens) {
@@ -194,7 +194,7 @@ TEST_F(TaskDispatcherTest, AMissingReminderSoundPlaysNothingAndTheReminderStillO
 TEST_F(TaskDispatcherTest, AnAddressOpensWithoutADialWhileAutoDialIsOff) {
   writeTasks({taskWith({{TaskField::OpenUrl, "Open URL:http://intranet/"}})});
   bool dialled = false;
-  program.mainForm().autoDial().DialCurrentEntry = [&dialled] { dialled = true; };
+  program.tasks.autoDial().DialCurrentEntry = [&dialled] { dialled = true; };
   run(6);
   EXPECT_FALSE(dialled);
   EXPECT_EQ(eventsOf({"ShellExecute"}), Events{shellOpen("http://intranet/")});

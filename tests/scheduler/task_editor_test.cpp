@@ -11,10 +11,10 @@
 #include <fstream>
 #include <memory>
 
-#include "app/program.h"
 #include "common/errors.h"
 #include "platform/sim/sim_world.h"
 #include "scheduler/task_lines.h"
+#include "scheduler/task_window.h"
 #include "test_support/sim_test.h"
 
 namespace orvane {
@@ -30,16 +30,18 @@ class TaskEditorTest : public SimTest {
   TaskEditorTest() : SimTest(kMonday) {}
   void writeTasks(std::initializer_list<std::string> lines) {
     std::ofstream(taskPath(), std::ios::binary) << test::taskFile(lines);
-    form.RebuildOccurrences();
+    tasks.RebuildOccurrences();
   }
   std::filesystem::path taskPath() const { return dir.path() / "task.dat"; }
   std::optional<std::string> taskFile() { return world.files().readFile(taskPath()); }
-  TaskLine savedLine(int row) { return SplitTaskLine(form.tasks().taskList().at(static_cast<std::size_t>(row - 1))); }
-  TaskCommands& commands() { return form.taskCommands(); }
+  TaskLine savedLine(int row) {
+    return SplitTaskLine(tasks.scheduler().taskList().at(static_cast<std::size_t>(row - 1)));
+  }
+  TaskCommands& commands() { return tasks.taskCommands(); }
 
   // An editor opened on the selected row in this mode, not yet shown.
   std::unique_ptr<TaskEditorForm> editor(const char* mode, int selectedRow = 1) {
-    form.taskPage().select(selectedRow);
+    tasks.taskPage().select(selectedRow);
     commands().taskEditMode().text = mode;
     return std::make_unique<TaskEditorForm>(world.ui(), world.platform().clock, commands());
   }
@@ -52,18 +54,12 @@ class TaskEditorTest : public SimTest {
   }
   // The row opened with " 编 辑 " and "确定" pressed without a change.
   void editUnchanged(int row) {
-    form.taskPage().select(row);
+    tasks.taskPage().select(row);
     world.ui().setAnswer("TForm2", "ok");
     commands().ToolButton6Click();
   }
-  void requirePassword() {
-    ASSERT_TRUE(
-        world.files().writeFileFlushed(world.files().systemDirectory() / "deskward.ini", "[Option]\r\nlock=1\r\n"));
-  }
-  void chooseTrayEntry(const char* path) { program.findMenuEntry(path)->action(); }
-
-  Program program{world.platform(), world.ui()};
-  MainForm& form = program.mainForm();
+  test::TaskWindow window{world.platform(), world.ui()};
+  TaskSystem& tasks = window.tasks;
 };
 
 TEST_F(TaskEditorTest, ANewTaskWithTheDefaultsComesDueEveryDayAndDoesNothing) {
@@ -79,7 +75,7 @@ TEST_F(TaskEditorTest, ANewTaskWithTheDefaultsComesDueEveryDayAndDoesNothing) {
   EXPECT_EQ(added->action(TaskField::OpenUrl).text, "http://");
   added->okClicked();
   EXPECT_EQ(taskFile(), "10:00:05*" + gbk("启用*每天") + std::string(20, '*') + "\r\n");
-  EXPECT_EQ(gbkToUtf8(form.taskPage().row(1).state), "等待");
+  EXPECT_EQ(gbkToUtf8(tasks.taskPage().row(1).state), "等待");
 }
 
 TEST_F(TaskEditorTest, EveryKindOfScheduleAndEveryActionComesBackUnchangedThroughEditMode) {
@@ -164,7 +160,7 @@ TEST_F(TaskEditorTest, WeeklyWithNoWeekdayIsSavedAndShowsDone) {
     edit.weekdays = {};
   });
   EXPECT_EQ(taskFile(), "10:00:05*" + gbk("启用") + std::string(21, '*') + "\r\n");
-  EXPECT_EQ(gbkToUtf8(form.taskPage().row(1).state), "完成");
+  EXPECT_EQ(gbkToUtf8(tasks.taskPage().row(1).state), "完成");
 }
 
 TEST_F(TaskEditorTest, EditingATaskWithoutAnAddressLeavesTheAddressEmpty) {
@@ -178,7 +174,7 @@ TEST_F(TaskEditorTest, EditingATaskWithoutAnAddressLeavesTheAddressEmpty) {
 
 // The done-when of the editor: the defaults plus "运行程序" and "关机".
 TEST_F(TaskEditorTest, AnAddedTaskLandsAsOneLineShowsWaitingAndFiresAtItsSecond) {
-  world.run(1, [this] { program.start(); });
+  world.run(1, [this] { window.start(); });
   addTask([](TaskEditorForm& edit) {
     edit.time = {10, 0, 30, 0};
     edit.action(TaskField::RunProgram) = {true, "C:\\tools\\x.exe"};
@@ -186,7 +182,7 @@ TEST_F(TaskEditorTest, AnAddedTaskLandsAsOneLineShowsWaitingAndFiresAtItsSecond)
   });
   EXPECT_EQ(taskFile(),
             "10:00:30*" + gbk("启用*每天") + "*********Shutdown**Run Program:C:\\tools\\x.exe*********\r\n");
-  EXPECT_EQ(gbkToUtf8(form.taskPage().row(1).state), "等待");
+  EXPECT_EQ(gbkToUtf8(tasks.taskPage().row(1).state), "等待");
   world.run(30);
   const auto events = world.log().lines();
   EXPECT_TRUE(world.log().contains("ShellExecute verb=open file=\"C:\\tools\\x.exe\" dir=\"C:\\tools\""));
@@ -212,34 +208,34 @@ TEST_F(TaskEditorTest, TheFileButtonsUseTheirFiltersAndTheCloseProgramNameIsCutT
 
 TEST_F(TaskEditorTest, DeleteAsksAndRemovesTheSelectedTask) {
   writeTasks({taskLine("1:00:00", "每天", "a"), taskLine("2:00:00", "每天", "b"), taskLine("3:00:00", "每天", "c")});
-  form.taskPage().select(2);
+  tasks.taskPage().select(2);
   world.ui().setAnswer("message", "取消");
-  form.taskListMenu().find("删除选定任务")->action();
-  EXPECT_EQ(form.tasks().taskList().size(), 3u);
+  tasks.taskListMenu().find("删除选定任务")->action();
+  EXPECT_EQ(tasks.scheduler().taskList().size(), 3u);
   world.ui().setAnswer("message", "确定");
   commands().ToolButton7Click();
   EXPECT_EQ(taskFile(), test::taskFile({taskLine("1:00:00", "每天", "a"), taskLine("3:00:00", "每天", "c")}));
   EXPECT_EQ(world.log().count("message \"您真的要删除吗？\""), 2);
-  form.taskPage().select(2);
+  tasks.taskPage().select(2);
   commands().ToolButton7Click();
-  EXPECT_EQ(form.taskPage().selectedRow(), 1);
+  EXPECT_EQ(tasks.taskPage().selectedRow(), 1);
 }
 
 TEST_F(TaskEditorTest, ClearAsksAndLeavesAnEmptyFile) {
   writeTasks({taskLine("1:00:00", "每天", "a"), taskLine("2:00:00", "每天", "b")});
   world.ui().setAnswer("message", "取消");
   commands().ToolButton8Click();
-  EXPECT_EQ(form.tasks().taskList().size(), 2u);
+  EXPECT_EQ(tasks.scheduler().taskList().size(), 2u);
   world.ui().setAnswer("message", "确定");
-  form.taskListMenu().find("清空列表")->action();
+  tasks.taskListMenu().find("清空列表")->action();
   EXPECT_EQ(taskFile(), "");
-  EXPECT_TRUE(form.tasks().taskList().empty());
-  EXPECT_EQ(form.taskPage().rowCount(), 1);
+  EXPECT_TRUE(tasks.scheduler().taskList().empty());
+  EXPECT_EQ(tasks.taskPage().rowCount(), 1);
   EXPECT_TRUE(world.log().contains("message \"您真的要全部删除吗？\" -> 确定"));
 }
 
 TEST_F(TaskEditorTest, DeleteAndEditOnAnEmptyListDoNothing) {
-  form.RebuildOccurrences();
+  tasks.RebuildOccurrences();
   commands().ToolButton7Click();
   commands().StringGrid2DblClick();
   EXPECT_FALSE(taskFile());
@@ -253,11 +249,11 @@ TEST_F(TaskEditorTest, DeleteAndEditOnAnEmptyListDoNothing) {
 TEST_F(TaskEditorTest, TheSelectedRowSurvivesOk) {
   writeTasks({taskLine("1:00:00", "每天", "a"), taskLine("2:00:00", "每天", "b"), taskLine("3:00:00", "每天", "c")});
   editUnchanged(2);
-  EXPECT_EQ(form.taskPage().selectedRow(), 2);
+  EXPECT_EQ(tasks.taskPage().selectedRow(), 2);
   world.ui().setAnswer("TForm2", "ok");
-  form.taskListMenu().find("添加新任务")->action();
-  EXPECT_EQ(form.tasks().taskList().size(), 4u);
-  EXPECT_EQ(form.taskPage().selectedRow(), 2);
+  tasks.taskListMenu().find("添加新任务")->action();
+  EXPECT_EQ(tasks.scheduler().taskList().size(), 4u);
+  EXPECT_EQ(tasks.taskPage().selectedRow(), 2);
   EXPECT_TRUE(world.log().contains("open TForm2 mode=\"New Scheduled Task\""));
 }
 
@@ -270,27 +266,7 @@ TEST_F(TaskEditorTest, AFileThatCannotBeWrittenEndsOkWithTheErrorAndKeepsTheEdit
   EXPECT_THROW(added->okClicked(), OperationError);
   EXPECT_TRUE(added->isOpen());
   EXPECT_EQ(taskFile(), before);
-  EXPECT_EQ(form.tasks().taskList().size(), 1u);
-}
-
-TEST_F(TaskEditorTest, TheTrayAddAsksForThePasswordWhenTheSettingsNeedIt) {
-  requirePassword();
-  world.ui().setAnswer("TForm12", "cancel");
-  chooseTrayEntry("tray/添加新任务");
-  EXPECT_TRUE(world.log().contains("open TForm12"));
-  EXPECT_FALSE(world.log().contains("open TForm2 "));
-  world.ui().setAnswer("TForm12", "");  // no password stored: the empty one is right
-  chooseTrayEntry("tray/添加新任务");
-  EXPECT_TRUE(world.log().contains("open TForm2 mode=\"New Scheduled Task\""));
-}
-
-TEST_F(TaskEditorTest, TheTrayTaskListShowsTheMainWindowOnTheTaskPageWithoutTheOkButtons) {
-  form.showPage(MainPage::Advanced);
-  EXPECT_TRUE(form.advancedOkShown());
-  chooseTrayEntry("tray/定时任务列表");
-  EXPECT_TRUE(form.shown());
-  EXPECT_EQ(form.page(), MainPage::Tasks);
-  EXPECT_FALSE(form.powerOnOkShown() || form.advancedOkShown());
+  EXPECT_EQ(tasks.scheduler().taskList().size(), 1u);
 }
 
 }  // namespace

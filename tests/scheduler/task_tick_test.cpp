@@ -9,10 +9,10 @@
 #include <map>
 #include <memory>
 
-#include "app/program.h"
 #include "common/second_catch_up.h"
 #include "platform/sim/sim_world.h"
 #include "scheduler/task_lines.h"
+#include "scheduler/task_window.h"
 #include "test_support/sim_test.h"
 
 namespace orvane {
@@ -33,7 +33,7 @@ class TaskTickTest : public testing::Test {
     world = std::make_unique<SimWorld>(dir.path(), dateTime(when));
     world->time().setJitter(jitterMs);
     world->setPlatformId(platformId);
-    program = std::make_unique<Program>(world->platform(), world->ui());
+    program = std::make_unique<test::TaskWindow>(world->platform(), world->ui());
   }
   void run(double seconds) {
     world->run(seconds, [this] {
@@ -46,11 +46,11 @@ class TaskTickTest : public testing::Test {
   }
 
   std::vector<std::string> stampsOf(const std::string& event) const { return orvane::stampsOf(world->log(), event); }
-  const OccurrenceRow& row(int number) { return program->mainForm().tasks().table().row(number); }
+  const OccurrenceRow& row(int number) { return program->tasks.scheduler().table().row(number); }
 
   TempDir dir;
   std::unique_ptr<SimWorld> world;
-  std::unique_ptr<Program> program;
+  std::unique_ptr<test::TaskWindow> program;
   bool started = false;
 };
 
@@ -142,16 +142,6 @@ TEST_F(TaskTickTest, ATaskDueWhileTheMachineSleepsIsNotRunLate) {
   world->at(10.5, [this] { world->sleep(60); });
   run(120);
   EXPECT_EQ(world->log().count("dodo"), 0);
-}
-
-TEST_F(TaskTickTest, TheThirtySecondCheckTrimsTheWorkingSetOnTheNtFamilyOnly) {
-  start(kMonday, 0, 2);
-  run(61);
-  EXPECT_EQ(stampsOf("SetProcessWorkingSetSize min=-1 max=-1"),
-            (std::vector<std::string>{"2026-12-07 10:00:30.000", "2026-12-07 10:01:00.000"}));
-  start(kMonday, 0, 1);
-  run(61);
-  EXPECT_EQ(world->log().count("SetProcessWorkingSetSize"), 0);
 }
 
 }  // namespace

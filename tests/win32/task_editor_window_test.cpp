@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
 #include "common/gbk.h"
 #include "platform/sim/sim_world.h"
 #include "platform/win32/win32_ui.h"
 #include "scheduler/task_editor_form.h"
+#include "scheduler/task_window.h"
 #include "test_support/temp_dir.h"
 
 namespace orvane {
@@ -99,7 +99,8 @@ class TaskEditorWindowTest : public testing::Test {
   TempDir directory;
   SimWorld world{directory.path(), parseDateTime("2026-12-07 10:00:05").value()};
   Win32Ui ui;
-  MainForm form{world.platform(), ui};
+  test::TaskWindow main{world.platform(), ui};
+  TaskSystem& form = main.tasks;
   std::unique_ptr<TaskEditorForm> editor;
   HWND window = nullptr;
 };

@@ -18,10 +18,10 @@ using Press = std::function<void(MainForm&)>;
 
 const std::map<std::string, Press, std::less<>>& buttons() {
   static const std::map<std::string, Press, std::less<>> byCaption{
-      {"添加", [](MainForm& form) { form.powerOnDates().FlatButton8Click(); }},
-      {"编辑", [](MainForm& form) { form.powerOnDates().FlatButton7Click(); }},
-      {"删除", [](MainForm& form) { form.powerOnDates().FlatButton6Click(); }},
-      {"全删", [](MainForm& form) { form.powerOnDates().FlatButton5Click(); }},
+      {"添加", [](MainForm& form) { form.dailyPower().powerOnDates().FlatButton8Click(); }},
+      {"编辑", [](MainForm& form) { form.dailyPower().powerOnDates().FlatButton7Click(); }},
+      {"删除", [](MainForm& form) { form.dailyPower().powerOnDates().FlatButton6Click(); }},
+      {"全删", [](MainForm& form) { form.dailyPower().powerOnDates().FlatButton5Click(); }},
       {"确定", [](MainForm& form) { form.saveOptions(); }},
       {"设定密码", [](MainForm& form) { form.advancedPage().setPasswordClicked(); }},
   };
@@ -101,9 +101,9 @@ void runMainWindowControlEvent(MainForm& form, const std::string& verb, const st
   }
   const auto parts = nameAndValue(argument);
   if (verb == "select") {
-    form.powerOnDates().select(rowNumber(parts->second).value_or(1));
+    form.dailyPower().powerOnDates().select(rowNumber(parts->second).value_or(1));
   } else {
-    typeInto(form.dailySchedule().fields(), parts->first, parts->second);
+    typeInto(form.dailyPower().dailySchedule().fields(), parts->first, parts->second);
   }
 }
 

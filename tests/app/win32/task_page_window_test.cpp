@@ -66,9 +66,7 @@ class TaskPageWindowTest : public testing::Test {
   TaskPageWindowTest() {
     ui.setApplicationTitle(L"Orvane");
     MainPages pages;
-    pages.tasks = [](MainForm& form, Win32Ui& views) {
-      return createTaskPage(form, form.taskPage(), form.taskCommands(), form.taskListMenu(), views);
-    };
+    pages.tasks = createMainTaskPage;
     registerMainWindowView(ui, pages);
   }
   ~TaskPageWindowTest() override { ui.closeAllWindows(); }
@@ -76,7 +74,7 @@ class TaskPageWindowTest : public testing::Test {
   void writeTasks(const std::string& bytes) { std::ofstream(directory.path() / "task.dat", std::ios::binary) << bytes; }
   HWND open() {
     ui.showModeless(form);
-    form.RebuildOccurrences();
+    form.tasks().RebuildOccurrences();
     return findList(FindWindowW(L"TForm3", L"Orvane"));
   }
 
@@ -117,7 +115,7 @@ TEST_F(TaskPageWindowTest, RowsShowStateTimeAndDisplayTextAndFollowEveryRebuild)
 
   ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   writeTasks(test::taskFile({test::taskLine("11:00:00", "每天", "喝水"), test::taskLine("9:00:00", "每月6日", "新")}));
-  form.RebuildOccurrences();
+  form.tasks().RebuildOccurrences();
   ASSERT_EQ(ListView_GetItemCount(list), 2);
   EXPECT_EQ(cellText(list, 1, 2), " 每月6日  新");
   EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
@@ -142,9 +140,9 @@ TEST_F(TaskPageWindowTest, TheFourCommandsInAToolbarAndOneRowAlwaysSelectedAsThe
 
   EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 0);
   ListView_SetItemState(list, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  EXPECT_EQ(form.taskPage().selectedRow(), 3);
+  EXPECT_EQ(form.tasks().taskPage().selectedRow(), 3);
   writeTasks(test::taskFile({test::taskLine("1:00:00", "每天", "a")}));
-  form.RebuildOccurrences();
+  form.tasks().RebuildOccurrences();
   EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 0);
 
   EXPECT_FALSE(GetWindowLongPtrW(page, GWL_STYLE) & WS_VISIBLE);

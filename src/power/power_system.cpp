@@ -1,0 +1,29 @@
+#include "power/power_system.h"
+
+#include "power/countdown_form.h"
+
+namespace orvane {
+
+PowerSystem::PowerSystem(Platform& platform, Ui& ui, MainTimers& timers)
+    : platform_(platform), ui_(ui), timers_(timers), actions_(platform) {}
+
+void PowerSystem::timerFired(MainTimer timer) {
+  if (timer == Timer9) Timer9Timer();
+}
+
+void PowerSystem::Timer9Timer() {
+  CountdownForm countdown(ui_, platform_.clock, actions_, request_);
+  ui_.showModal(countdown);
+}
+
+std::vector<MenuItem> PowerSystem::powerMenuEntries() {
+  PowerActions& actions = actions_;
+  return {MenuItem("关机", [&actions] { actions.PowerOffSystem(); }),
+          MenuItem("重启", [&actions] { actions.RebootSystem(); }),
+          MenuItem("注销", [&actions] { actions.LogOffSystem(); }),
+          MenuItem("待机", [&actions] { actions.StandbySystem(); }),
+          MenuItem("休眠", [&actions] { actions.HibernateSystem(); }),
+          MenuItem("锁定", [&actions] { actions.LockComputer(); })};
+}
+
+}  // namespace orvane
