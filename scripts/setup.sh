@@ -13,6 +13,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick
   fonts-wqy-microhei locales
   dpkg-dev clang-format
+  valgrind
 )
 
 as_root() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/second_catch_up.h"
 #include "scheduler/schedule.h"
 
 namespace orvane {
@@ -23,7 +24,7 @@ bool isLate(const TimeOfDay& taskTime, const Today& today) { return today.second
 
 class Resolver {
  public:
-  Resolver(const TaskLine& line, const TimeOfDay& taskTime, const Today& today)
+  Resolver(const TaskLineView& line, const TimeOfDay& taskTime, const Today& today)
       : line_(line), taskTime_(taskTime), today_(today), late_(isLate(taskTime, today)) {}
 
   std::optional<DateTime> resolve() const {
@@ -71,7 +72,7 @@ class Resolver {
     return dayInMonth(december ? date.year + 1 : date.year, december ? 1 : date.month + 1, *day);
   }
 
-  const TaskLine& line_;
+  const TaskLineView& line_;
   const TimeOfDay& taskTime_;
   const Today& today_;
   bool late_;
@@ -84,13 +85,14 @@ Today::Today(DateTime moment)
       midnight(moment.datePart()),
       date(moment.date()),
       weekday(moment.weekday()),
-      secondsOfDay(moment.time().secondsOfDay()) {}
+      secondsOfDay(moment.time().secondsOfDay()),
+      wholeSeconds(wholeSecondsOf(moment)) {}
 
-std::optional<DateTime> occurrenceDateOf(const TaskLine& line, const TimeOfDay& taskTime, const Today& today) {
+std::optional<DateTime> occurrenceDateOf(const TaskLineView& line, const TimeOfDay& taskTime, const Today& today) {
   return Resolver(line, taskTime, today).resolve();
 }
 
-DateTime NextWeeklyDate(const TaskLine& line, const TimeOfDay& taskTime, const Today& today) {
+DateTime NextWeeklyDate(const TaskLineView& line, const TimeOfDay& taskTime, const Today& today) {
   const auto chosen = [&line](int weekday) { return !line[weekdayField(weekday)].empty(); };
   const DateTime& midnight = today.midnight;
   for (int weekday = today.weekday; weekday <= kSaturday; ++weekday) {

@@ -9,6 +9,7 @@
 // a shorter month does. A month outside 1 to 12, a day below 1, a number that
 // does not read or a schedule of no known kind give no date.
 
+#include <cstdint>
 #include <optional>
 
 #include "common/date_time.h"
@@ -25,16 +26,17 @@ struct Today {
   CivilDate date;
   int weekday;  // 1 = Sunday ... 7 = Saturday
   int secondsOfDay;
+  std::int64_t wholeSeconds;  // of now, see wholeSecondsOf
 };
 
 // The date (midnight) on which the task of this line, at this time of day,
 // next occurs; a date in the past when it is over.
-std::optional<DateTime> occurrenceDateOf(const TaskLine& line, const TimeOfDay& taskTime, const Today& today);
+std::optional<DateTime> occurrenceDateOf(const TaskLineView& line, const TimeOfDay& taskTime, const Today& today);
 
 // A weekly task: the first chosen weekday from today on (today only while its
 // time is not past), else the first chosen weekday of the following week
 // (today's own weekday then gives today + 7); yesterday when no weekday is
 // chosen, so the task is over and never comes due.
-DateTime NextWeeklyDate(const TaskLine& line, const TimeOfDay& taskTime, const Today& today);
+DateTime NextWeeklyDate(const TaskLineView& line, const TimeOfDay& taskTime, const Today& today);
 
 }  // namespace orvane

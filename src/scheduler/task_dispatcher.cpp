@@ -23,10 +23,10 @@ TaskDispatcher::TaskDispatcher(Platform& platform, PowerActions& power, Countdow
 
 void TaskDispatcher::perform(const OccurrenceTable& table, int row) {
   if (row < 1 || row > table.rowCount()) return;
-  perform(table.row(row).fields);
+  perform(table.row(row).fields());
 }
 
-void TaskDispatcher::perform(const TaskLine& task) {
+void TaskDispatcher::perform(const TaskLineView& task) {
   closeProgram(task[TaskField::CloseProgram]);
   open(task[TaskField::PlaySound]);
   runProgram(task[TaskField::RunProgram]);

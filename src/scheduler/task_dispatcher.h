@@ -45,7 +45,7 @@ class TaskDispatcher {
   void perform(const OccurrenceTable& table, int row);
 
  private:
-  void perform(const TaskLine& task);
+  void perform(const TaskLineView& task);
   void closeProgram(std::string_view field);
   // "open" with no working directory: a document, a sound or an address.
   void open(std::string_view field);

@@ -83,7 +83,7 @@ void TaskEditorForm::okClicked() {
 // schedule ("每周" first, then the kind of the text, then "每天运行"), the
 // weekday boxes, the action boxes and their texts, the time.
 void TaskEditorForm::fillFrom(const OccurrenceRow& row) {
-  const TaskLine& line = row.fields;
+  const TaskLineView line = row.fields();
   enabled = line[TaskField::Status] != kDisabledWord;
   title = line[TaskField::Title];
   fillSchedule(line[TaskField::Schedule]);

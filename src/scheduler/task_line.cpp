@@ -1,5 +1,7 @@
 #include "scheduler/task_line.h"
 
+#include <cstring>
+
 namespace orvane {
 
 TaskField weekdayField(int weekday) {
@@ -7,18 +9,50 @@ TaskField weekdayField(int weekday) {
   return weekday == 1 ? TaskField::Sunday : static_cast<TaskField>(static_cast<int>(TaskField::Monday) + weekday - 2);
 }
 
-TaskLine::TaskLine(std::string line) : line_(std::move(line)) {
-  std::size_t start = 0;
-  for (std::size_t index = 0; index + 1 < kTaskFieldCount; ++index) {
-    const std::size_t separator = line_.find(kTaskFieldSeparator, start);
-    if (separator == std::string::npos) continue;
-    spans_[index] = {start, separator - start};
-    start = separator + 1;
-  }
-  spans_.back() = {start, line_.size() - start};
+namespace {
+
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+#error "the separator search reads eight bytes as a little-endian word"
+#endif
+
+constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+constexpr std::uint64_t kLowSevenBits = 0x7F7F7F7F7F7F7F7Fu;
+
+// The high bit of each byte of the word that is a separator, and no other.
+std::uint64_t separatorBits(std::uint64_t word) {
+  const std::uint64_t cleared = word ^ (kEveryByte * static_cast<unsigned char>(kTaskFieldSeparator));
+  return ~(((cleared & kLowSevenBits) + kLowSevenBits) | cleared | kLowSevenBits);
 }
 
-TaskFields::TaskFields(const TaskLine& line) {
+// Calls found(offset) for each separator of the line, in order, until it
+// returns false. Eight bytes are tested at a time, as memchr does.
+template <typename Found>
+void forEachSeparator(std::string_view line, Found&& found) {
+  std::size_t offset = 0;
+  for (; offset + sizeof(std::uint64_t) <= line.size(); offset += sizeof(std::uint64_t)) {
+    std::uint64_t word;
+    std::memcpy(&word, line.data() + offset, sizeof word);
+    for (std::uint64_t bits = separatorBits(word); bits != 0; bits &= bits - 1) {
+      if (!found(offset + static_cast<std::size_t>(__builtin_ctzll(bits)) / 8)) return;
+    }
+  }
+  for (; offset < line.size(); ++offset) {
+    if (line[offset] == kTaskFieldSeparator && !found(offset)) return;
+  }
+}
+
+}  // namespace
+
+// Lines longer than a 32-bit offset can reach are cut there; a task line is
+// a few hundred bytes at most.
+TaskFieldSpans::TaskFieldSpans(std::string_view line) {
+  forEachSeparator(line.substr(0, UINT32_MAX), [this](std::size_t separator) {
+    separators_[count_++] = static_cast<std::uint32_t>(separator);
+    return count_ < separators_.size();
+  });
+}
+
+TaskFields::TaskFields(const TaskLineView& line) {
   for (std::size_t index = 0; index < kTaskFieldCount; ++index) {
     texts_[index] = line[static_cast<TaskField>(index + 1)];
   }

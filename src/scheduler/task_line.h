@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orvane {
 
@@ -44,35 +46,63 @@ inline std::size_t taskFieldIndex(TaskField field) { return static_cast<std::siz
 // The weekday field of a weekday number (1 = Sunday ... 7 = Saturday).
 TaskField weekdayField(int weekday);
 
-// A line as read, split in place: it keeps the line and where each field
-// lies in it. Fields 1 to 22 are each the text before the next "*" (which is
-// dropped); once no "*" is left they are empty and the whole rest is the
-// title.
-class TaskLine {
+// Where each field of a line lies in it. Fields 1 to 22 are each the text
+// before the next "*" (which is dropped); once no "*" is left they are empty
+// and the whole rest is the title.
+class TaskFieldSpans {
  public:
-  explicit TaskLine(std::string line);
+  // Finds the separators in one pass, without copying the line.
+  explicit TaskFieldSpans(std::string_view line);
 
-  std::string_view operator[](TaskField field) const {
-    const Span& span = spans_[taskFieldIndex(field)];
-    return std::string_view(line_).substr(span.offset, span.length);
+  std::string_view in(std::string_view line, TaskField field) const {
+    const std::size_t index = taskFieldIndex(field);
+    // The title starts after the last separator; a field without its own
+    // separator is empty.
+    if (index + 1 == kTaskFieldCount) return line.substr(count_ == 0 ? 0 : separators_[count_ - 1] + 1);
+    if (index >= count_) return {};
+    const std::size_t start = index == 0 ? 0 : separators_[index - 1] + 1;
+    return line.substr(start, separators_[index] - start);
   }
-  const std::string& text() const { return line_; }
 
  private:
-  struct Span {
-    std::size_t offset = 0;
-    std::size_t length = 0;
-  };
+  // The offsets of the first `count_` separators, at most 22.
+  std::array<std::uint32_t, kTaskFieldCount - 1> separators_;
+  std::size_t count_ = 0;
+};
 
+// A split line that refers to text kept elsewhere, which must outlive it.
+class TaskLineView {
+ public:
+  explicit TaskLineView(std::string_view line) : line_(line), spans_(line) {}
+  TaskLineView(std::string_view line, const TaskFieldSpans& spans) : line_(line), spans_(spans) {}
+
+  std::string_view operator[](TaskField field) const { return spans_.in(line_, field); }
+  std::string_view text() const { return line_; }
+
+ private:
+  std::string_view line_;
+  TaskFieldSpans spans_;
+};
+
+// A split line that keeps its own copy of the text.
+class TaskLine {
+ public:
+  explicit TaskLine(std::string line) : line_(std::move(line)), spans_(line_) {}
+
+  std::string_view operator[](TaskField field) const { return spans_.in(line_, field); }
+  const std::string& text() const { return line_; }
+  operator TaskLineView() const { return TaskLineView(line_, spans_); }
+
+ private:
   std::string line_;
-  std::array<Span, kTaskFieldCount> spans_;
+  TaskFieldSpans spans_;
 };
 
 // The 23 texts of a line to be written.
 class TaskFields {
  public:
   TaskFields() = default;
-  explicit TaskFields(const TaskLine& line);
+  explicit TaskFields(const TaskLineView& line);
 
   std::string& operator[](TaskField field) { return texts_[taskFieldIndex(field)]; }
   const std::string& operator[](TaskField field) const { return texts_[taskFieldIndex(field)]; }

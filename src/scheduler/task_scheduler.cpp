@@ -17,20 +17,19 @@ void TaskScheduler::rebuildAsOf(DateTime reference) {
   ui_.trace("rebuild");
   tableDay_ = reference.dayNumber();
   clockMark_ = ClockMark::of(reference);
+  // The rows refer to the task list, which the reload overwrites.
   table_ = OccurrenceTable();
   const std::filesystem::path path = taskFilePath(files_);
-  auto loaded = loadTaskFile(files_, path);
-  if (loaded || files_.fileExists(path)) {
-    reloadAndResolve(std::move(loaded), reference);
+  if (reloadTaskFile(files_, path, taskList_) || files_.fileExists(path)) {
+    resolve(reference);
   } else {
     taskList_.clear();
   }
   host_.occurrencesRebuilt();
 }
 
-void TaskScheduler::reloadAndResolve(std::optional<TaskList> loaded, DateTime reference) {
+void TaskScheduler::resolve(DateTime reference) {
   host_.stopTaskTick();
-  if (loaded) taskList_ = std::move(*loaded);
   table_ = OccurrenceTable::resolve(taskList_, reference);
   if (!taskList_.empty() && armWakeTimer_) armWakeTimer_();
   host_.startTaskTick();

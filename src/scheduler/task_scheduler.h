@@ -63,7 +63,7 @@ class TaskScheduler {
 
  private:
   void rebuildAsOf(DateTime reference);
-  void reloadAndResolve(std::optional<TaskList> loaded, DateTime reference);
+  void resolve(DateTime reference);
 
   FileSystem& files_;
   ClockApi& clock_;

@@ -28,7 +28,8 @@ struct Case {
 
 void expectResolved(const std::vector<Case>& cases) {
   for (const Case& expected : cases) {
-    const OccurrenceTable table = OccurrenceTable::resolve({expected.line}, dateTime(expected.now));
+    const TaskList lines{expected.line};
+    const OccurrenceTable table = OccurrenceTable::resolve(lines, dateTime(expected.now));
     const OccurrenceRow& row = table.row(1);
     const std::string date = row.occurrenceDate ? formatDate(row.occurrenceDate->date()) : "";
     EXPECT_EQ(gbkToUtf8(row.state), expected.state) << gbkToUtf8(expected.line) << " at " << expected.now;

@@ -46,15 +46,17 @@ class TaskFileOnDisk : public testing::Test {
 
 TEST_F(TaskFileOnDisk, LivesBesideTheExecutableAndIsMissingUntilTheFirstSave) {
   EXPECT_EQ(path, dir.path() / "task.dat");
-  EXPECT_FALSE(loadTaskFile(files, path).has_value());
+  TaskList lines{"kept"};
+  EXPECT_FALSE(reloadTaskFile(files, path, lines));
+  EXPECT_EQ(lines, TaskList{"kept"});
 }
 
 TEST_F(TaskFileOnDisk, ALoadedLfFileIsSavedBackByteForByteWithCrLf) {
   const std::string line = test::taskLine("10:00:05", "每年2月29日", "生日*聚会");
   ASSERT_TRUE(files.writeFileFlushed(path, line + "\n" + line));
-  const auto loaded = loadTaskFile(files, path);
-  ASSERT_TRUE(loaded.has_value());
-  ASSERT_TRUE(saveTaskFile(files, path, *loaded));
+  TaskList loaded{"an", "older", "and", "longer", "list"};
+  ASSERT_TRUE(reloadTaskFile(files, path, loaded));
+  ASSERT_TRUE(saveTaskFile(files, path, loaded));
   EXPECT_EQ(content(), line + "\r\n" + line + "\r\n");
 }
 
@@ -68,7 +70,9 @@ TEST_F(TaskFileOnDisk, AFailedSaveKeepsTheOldFileAndSaysSo) {
 
 TEST_F(TaskFileOnDisk, AFileLostInTheMiddleOfASaveIsRecoveredFromItsTemporaryFile) {
   ASSERT_TRUE(files.writeFileFlushed(temporaryPathFor(path), "a\r\nb\r\n"));
-  EXPECT_EQ(loadTaskFile(files, path), (TaskList{"a", "b"}));
+  TaskList lines;
+  ASSERT_TRUE(reloadTaskFile(files, path, lines));
+  EXPECT_EQ(lines, (TaskList{"a", "b"}));
   EXPECT_EQ(content(), "a\r\nb\r\n");
 }
 

@@ -22,9 +22,8 @@ TEST(TaskPage, AnEmptyListShowsOneBlankRow) {
 }
 
 TEST(TaskPage, RowsShowStateTimeTextAndDisplayText) {
-  const OccurrenceTable table =
-      OccurrenceTable::resolve({taskLine("9.30.00", "每天", "早"), taskLine("23:00:00", "每月15日", "晚", gbk("禁用"))},
-                               parseDateTime("2026-12-07 10:00:00").value());
+  const TaskList lines{taskLine("9.30.00", "每天", "早"), taskLine("23:00:00", "每月15日", "晚", gbk("禁用"))};
+  const OccurrenceTable table = OccurrenceTable::resolve(lines, parseDateTime("2026-12-07 10:00:00").value());
   const TaskPage page(table);
   ASSERT_EQ(page.rowCount(), 2);
   EXPECT_EQ(gbkToUtf8(page.row(1).state), "启用");

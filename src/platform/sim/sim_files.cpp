@@ -1,7 +1,6 @@
 #include "platform/sim/sim_files.h"
 
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace orvane {
@@ -36,11 +35,16 @@ std::string SimFiles::toWindowsPath(const std::filesystem::path& path) const {
 }
 
 std::optional<std::string> SimFiles::readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  // One read of the whole file: the task list is read again at every
+  // rebuild, and a simulated day with many tasks does that thousands of times.
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+  if (size < 0) return std::nullopt;
+  std::string content(static_cast<std::size_t>(size), '\0');
+  in.seekg(0);
+  in.read(content.data(), size);
+  if (in.gcount() != size) return std::nullopt;
+  return content;
 }
 
 bool SimFiles::writeFileFlushed(const std::filesystem::path& path, std::string_view bytes) {

@@ -68,8 +68,11 @@ bool Win32Shell::terminateProcess(std::uint32_t pid) {
   return process && TerminateProcess(process.get(), 0) != 0;
 }
 
+// winmm is loaded with the first sound rather than at start: an idle program
+// then does not carry the multimedia libraries that it pulls in.
 void Win32Shell::playSound(const std::string& file, std::uint32_t flags) {
-  sndPlaySoundW(gbkToWide(file).c_str(), flags);
+  static const auto play = libraryFunction<decltype(sndPlaySoundW)>(L"winmm.dll", "sndPlaySoundW");
+  if (play != nullptr) play(gbkToWide(file).c_str(), flags);
 }
 
 }  // namespace orvane

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "common/gbk.h"
+#include "platform/win32/win32_library.h"
 
 namespace orvane {
 
@@ -152,7 +153,12 @@ void Win32Ui::showWarningBox(const std::string& text) { messageBox(text, MB_ICON
 
 void Win32Ui::showError(const std::string& text) { messageBox(text, MB_ICONERROR | MB_OK); }
 
+// comdlg32 is loaded when the dialog is first opened rather than at start:
+// it pulls in the printing and shell libraries, which an idle program in the
+// tray does not need.
 std::optional<std::string> Win32Ui::chooseExistingFile(const std::string& filter) {
+  static const auto getOpenFileName = libraryFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+  if (getOpenFileName == nullptr) return std::nullopt;
   // The dialog wants the filter's parts separated, and ended, by NULs.
   std::wstring parts = utf8ToWide(filter);
   std::replace(parts.begin(), parts.end(), L'|', L'\0');
@@ -165,7 +171,7 @@ std::optional<std::string> Win32Ui::chooseExistingFile(const std::string& filter
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  if (!getOpenFileName(&dialog)) return std::nullopt;
   file.resize(file.find(L'\0'));
   return wideToGbk(file);
 }
