@@ -7,14 +7,23 @@
 #    10,000 tasks of mixed kinds, about a third of them firing;
 #  - that orvane.exe (build/win) imports none of the libraries it loads only
 #    when first needed.
+# scripts/bench.sh --idle also runs orvane.exe and a small empty tray program
+# (tools/empty_tray, built for this) side by side under Wine on a virtual
+# display, both idle in the tray for two minutes, and compares their memory
+# (resident set) and CPU time.
 # Prints one line per figure with its goal; exits non-zero when one is missed.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
-if [ "$#" -gt 0 ]; then
-  echo "usage: scripts/bench.sh" >&2
-  exit 2
-fi
+idle=0
+case "${1:-}" in
+  "") ;;
+  --idle) idle=1 ;;
+  *)
+    echo "usage: scripts/bench.sh [--idle]" >&2
+    exit 2
+    ;;
+esac
 
 "$ORVANE_ROOT/scripts/setup.sh" || exit 1
 release="$ORVANE_ROOT/build/release"
@@ -61,14 +70,80 @@ done
 echo "=== simulated day (orvane-sim, Release native build)"
 day="$(mktemp -d)"
 "$release/tests/orvane_cost_probe" day-file 10000 >"$day/task.dat"
-started="$(date +%s.%N)"
-"$release/tools/orvane-sim" --dir "$day" --start "2026-12-07 00:00:00" --run 86400 >"$day/log.txt"
-seconds="$(awk -v start="$started" -v end="$(date +%s.%N)" 'BEGIN { printf "%.2f", end - start }')"
+# Wall time, and the CPU time that a busy machine does not stretch.
+TIMEFORMAT='%R %U %S'
+times="$({ time "$release/tools/orvane-sim" --dir "$day" --start "2026-12-07 00:00:00" --run 86400 >"$day/log.txt"; } 2>&1)"
+read -r wall user system <<<"$times"
 fired="$(grep -c ' dodo row=' "$day/log.txt")"
-report "day, 10000 tasks, $fired fired" "$seconds" seconds 2
+printf '%-42s %14s seconds wall\n' "day, 10000 tasks, $fired fired" "$wall"
+report "day, 10000 tasks, CPU time" "$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", u + s }')" seconds 2
 rm -rf "$day"
 
 echo "=== imports of orvane.exe"
 cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DEXE="$ORVANE_WIN_BUILD/src/orvane.exe" \
   "-DLIBRARIES=comdlg32;winmm;ws2_32;rasapi32" -P "$ORVANE_ROOT/cmake/CheckImports.cmake" || missed=1
+
+# The Linux process of the Windows program $1 running in this prefix (other
+# prefixes may run a program of the same name).
+wine_process() {
+  local pid
+  for pid in $(pgrep -x -f "$1"); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+      echo "$pid"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# CPU time of process $1 in clock ticks (user and system).
+cpu_ticks() {
+  awk '{ print $14 + $15 }' "/proc/$1/stat"
+}
+
+rss_kib() {
+  awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"
+}
+
+# Both programs idle side by side in one prefix; the figures of the two
+# minutes after a start-up of 20 seconds.
+idle_compare() (
+  trap headless_cleanup EXIT
+  wine_use_prefix "$ORVANE_ROOT/build/wine/bench"
+  xvfb_start && wine_prepare_prefix && wine_start_services || return 1
+  local folder orvane empty
+  folder="$(wine_install_program)"
+  # The program starts hidden in the tray, as the setting "start in the tray"
+  # makes it.
+  printf '[tray]\r\ntray=1\r\n' >"$folder/wake.ini"
+  program_start orvane.exe
+  cp "$ORVANE_WIN_BUILD/tools/empty_tray.exe" "$folder/"
+  (cd "$folder" && exec wine empty_tray.exe >/dev/null 2>&1) &
+  sleep 20
+  orvane="$(wine_process orvane.exe)" && empty="$(wine_process empty_tray.exe)" || {
+    echo "idle: orvane.exe or empty_tray.exe is not running" >&2
+    return 1
+  }
+  local orvane_start empty_start
+  orvane_start="$(cpu_ticks "$orvane")"
+  empty_start="$(cpu_ticks "$empty")"
+  sleep 120
+  echo "screenshot: $(screenshot bench-idle)"
+  local orvane_cpu=$(($(cpu_ticks "$orvane") - orvane_start)) empty_cpu=$(($(cpu_ticks "$empty") - empty_start))
+  local orvane_rss empty_rss
+  orvane_rss="$(rss_kib "$orvane")"
+  empty_rss="$(rss_kib "$empty")"
+  printf 'orvane.exe:     %6d KiB resident, %4d CPU ticks in 120 s\n' "$orvane_rss" "$orvane_cpu"
+  printf 'empty_tray.exe: %6d KiB resident, %4d CPU ticks in 120 s\n' "$empty_rss" "$empty_cpu"
+  # A tick is the unit; an empty program that used none counts as one.
+  report "idle memory, orvane.exe / empty tray" "$(awk -v a="$orvane_rss" -v b="$empty_rss" 'BEGIN { printf "%.2f", a / b }')" times 1.3
+  report "idle CPU, orvane.exe / empty tray" \
+    "$(awk -v a="$orvane_cpu" -v b="$empty_cpu" 'BEGIN { if (b < 1) b = 1; printf "%.2f", a / b }')" times 1.2
+  return "$missed"
+)
+
+if [ "$idle" -eq 1 ]; then
+  echo "=== idle in the tray under Wine, beside an empty tray program"
+  idle_compare || missed=1
+fi
 exit "$missed"

@@ -80,6 +80,25 @@ class TextCursor {
   std::string_view rest_;
 };
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+int twoDigits(const char* at) { return (at[0] - '0') * 10 + (at[1] - '0'); }
+
+// The pattern that formatTime writes, "H:MM:SS" or "HH:MM:SS", read without
+// the general reader's steps: the rebuild of the task table reads the time
+// of every task line.
+std::optional<TimeOfDay> readWrittenTime(std::string_view text) {
+  if (text.size() != 7 && text.size() != 8) return std::nullopt;
+  const char* const minutes = text.data() + text.size() - 5;
+  if (minutes[-1] != ':' || minutes[2] != ':') return std::nullopt;
+  for (const char* digit : {text.data(), minutes - 2, minutes, minutes + 1, minutes + 3, minutes + 4}) {
+    if (!isDigit(*digit)) return std::nullopt;
+  }
+  const TimeOfDay time{text.size() == 7 ? text[0] - '0' : twoDigits(text.data()), twoDigits(minutes),
+                       twoDigits(minutes + 3), 0};
+  if (time.hour > 23 || time.minute > 59 || time.second > 59) return std::nullopt;
+  return time;
+}
+
 template <typename... Fields>
 std::string formatted(const char* pattern, Fields... fields) {
   char buffer[48];
@@ -154,6 +173,7 @@ DateTime DateTime::addMonths(int months) const {
 std::string formatTime(const TimeOfDay& time) { return formatted("%d:%02d:%02d", time.hour, time.minute, time.second); }
 
 std::optional<TimeOfDay> parseTime(std::string_view text) {
+  if (const auto written = readWrittenTime(text)) return written;
   TextCursor cursor(trimBlanks(text));
   int fields[3] = {0, 0, 0};
   std::size_t count = 0;

@@ -111,13 +111,14 @@ TEST(TimeTextTest, ReadsOneOrTwoDigitFieldsWithColonsOrDots) {
   EXPECT_EQ(parseTime(" 09.05.07 "), (TimeOfDay{9, 5, 7, 0}));
   EXPECT_EQ(parseTime("9:5:7"), (TimeOfDay{9, 5, 7, 0}));
   EXPECT_EQ(parseTime("23:59:59"), (TimeOfDay{23, 59, 59, 0}));
+  EXPECT_EQ(parseTime("09:05:07"), (TimeOfDay{9, 5, 7, 0}));
   EXPECT_EQ(parseTime("0:00"), (TimeOfDay{0, 0, 0, 0}));
   EXPECT_EQ(parseTime("7:30"), (TimeOfDay{7, 30, 0, 0}));
 }
 
 TEST(TimeTextTest, RejectsOutOfRangeFieldsAndJunk) {
   for (const char* text : {"24:00:00", "12:60:00", "12:00:60", "", " ", "12", "12:", "12:00:", "12:00:00:00", "123:00",
-                           "12:000", "12:00x", "a:b:c", "12 :00", "-1:00", "12,00", "12::00"}) {
+                           "12:000", "12:00x", "9:05:0x", "1x:05:07", "a:b:c", "12 :00", "-1:00", "12,00", "12::00"}) {
     EXPECT_FALSE(parseTime(text)) << '"' << text << '"';
   }
 }
