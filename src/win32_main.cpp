@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "app/about_window.h"
 #include "app/advanced_page_window.h"
 #include "app/main_window.h"
 #include "app/password_prompt_window.h"
@@ -20,7 +21,8 @@
 #include "scheduler/task_editor_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_LINK_CLASS};
   InitCommonControlsEx(&controls);
 
   orvane::Win32Ui ui;
@@ -31,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   pages.tasks = orvane::createMainTaskPage;
   pages.advanced = orvane::createAdvancedPage;
   orvane::registerMainWindowView(ui, pages);
+  orvane::registerAboutView(ui);
   orvane::registerSetPasswordView(ui);
   orvane::registerPasswordPromptView(ui);
   orvane::registerCountdownView(ui);

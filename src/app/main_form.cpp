@@ -1,5 +1,8 @@
 #include "app/main_form.h"
 
+#include "app/maker.h"
+#include "storage/settings_keys.h"
+
 namespace orvane {
 
 namespace {
@@ -22,21 +25,61 @@ void MainForm::buildMenus() {
   file.children.push_back(MenuItem::separator());
   file.children.emplace_back("退出(&X)", [this] { exitProgram(); });
   menuBar_.add(std::move(file));
-  MenuItem tools("工具(&T)");
-  tools.children.emplace_back("定时关机", [this] { power_.Autoshutdown1Click(); });
-  menuBar_.add(std::move(tools));
+  menuBar_.add(toolsMenu());
+  menuBar_.add(helpMenu());
 
+  MenuItem& settings = trayMenu_.add(MenuItem("开关定时设置", [this] { showOnPage(MainPage::PowerOn); }));
+  settings.isDefault = true;
+  trayMenu_.add(MenuItem("高级选项", [this] { showOnPage(MainPage::Advanced); }));
+  trayMenu_.add(MenuItem("电源管理", [this] { openPowerOptions(); }));
+  trayMenu_.add(MenuItem::separator());
   trayMenu_.add(MenuItem("添加新任务", [this] { eeClick(); }));
   trayMenu_.add(MenuItem("定时任务列表", [this] { Showalarmlist1Click(); }));
   trayMenu_.add(MenuItem("定时关机", [this] { power_.Autoshutdown1Click(); }));
+  trayMenu_.add(MenuItem("网络原子钟对时", [this] { openClockWindow(); }));
   MenuItem quick("快速执行");
   quick.children = power_.powerMenuEntries();
   trayMenu_.add(std::move(quick));
   trayMenu_.add(MenuItem::separator());
   trayMenu_.add(MenuItem(kStartWithWindowsEntry, [this] { startWithWindowsTrayClicked(); }));
   trayMenu_.add(MenuItem::separator());
+  trayMenu_.add(MenuItem("帮助", [this] { openHelp(); })).shortcut = "F1";
+  trayMenu_.add(MenuItem("关于本软件", [this] { about_.showModally(); }));
+  trayMenu_.add(MenuItem::separator());
   trayMenu_.add(MenuItem("退出(&X)", [this] { exitProgram(); }));
 }
+
+MenuItem MainForm::toolsMenu() {
+  MenuItem tools("工具(&T)");
+  tools.children.emplace_back("定时关机", [this] { power_.Autoshutdown1Click(); });
+  tools.children.emplace_back("网络原子钟对时", [this] { openClockWindow(); });
+  tools.children.emplace_back("电源管理选项", [this] { openPowerOptions(); });
+  tools.children.emplace_back("卸载本软件", [this] { uninstall(); });
+  return tools;
+}
+
+MenuItem MainForm::helpMenu() {
+  ShellApi& shell = platform_.shell;
+  MenuItem help("帮助(&H)");
+  help.children.emplace_back("帮助内容", [this] { openHelp(); }).shortcut = "F1";
+  help.children.push_back(MenuItem::separator());
+  help.children.emplace_back("意见反馈", [&shell] { shell.shellExecute("open", maker::feedbackMailLink(), ""); });
+  help.children.emplace_back(maker::kSiteCaption, [&shell] { shell.shellExecute("open", maker::kSiteAddress, ""); });
+  help.children.push_back(MenuItem::separator());
+  help.children.emplace_back("关于本软件", [this] { about_.showModally(); });
+  return help;
+}
+
+void MainForm::showOnPage(MainPage page) {
+  showPage(page);
+  showFromTray();
+}
+
+void MainForm::openHelp() {
+  platform_.shell.shellExecute("open", platform_.files.programDirectoryText() + "\\help.chm", "");
+}
+
+void MainForm::openPowerOptions() { platform_.shell.winExec(kPowerOptionsCommand); }
 
 void MainForm::eeClick() {
   if (passwordGate_.passes()) tasks_.taskCommands().ToolButton5Click();
@@ -83,6 +126,32 @@ void MainForm::hideToTray() {
 }
 
 void MainForm::exitProgram() { ui().quit(); }
+
+void MainForm::closeBox() {
+  if (sessionEnding_) {
+    exitProgram();
+    return;
+  }
+  if (ui().showMessage("缩小到托盘图标吗？", MessageButtons::OkCancel) != MessageAnswer::Ok) exitProgram();
+  hideToTray();
+}
+
+bool MainForm::WMQueryEndSession() {
+  sessionEnding_ = true;
+  ui().trace("query-end-session -> 1");
+  return true;
+}
+
+void MainForm::trayDoubleClicked() {
+  MenuItem* entry = trayMenu_.defaultEntry();
+  if (entry != nullptr && entry->action) entry->action();
+}
+
+void MainForm::uninstall() {
+  if (!wakeSettings(platform_.files).read(wake_ini::kBoardRegisters[0]).empty()) ClearPowerOnAlarm();
+  platform_.shell.shellExecute("open", platform_.files.programDirectoryText() + "\\unins000.exe", "");
+  exitProgram();
+}
 
 void MainForm::loadStartupOptions() {
   advancedPage_.startWithWindows().migrate();

@@ -4,6 +4,7 @@
 // and keeps what is its own: the tabs, the menus, the tray life and the
 // options of "高级选项".
 
+#include "app/about_form.h"
 #include "app/advanced_page.h"
 #include "app/password_gate.h"
 #include "app/startup_parts.h"
@@ -28,11 +29,22 @@ class MainForm : public Form {
 
   MainForm(Platform& platform, Ui& ui);
 
+  // WinExec's command line of "电源管理选项" and the tray's "电源管理".
+  static constexpr const char* kPowerOptionsCommand = "RunDLL32.exe Shell32.dll,Control_RunDLL PowerCfg.cpl";
+
   const char* windowClass() const override { return kWindowClass; }
   void timerFired(int timerId) override;
-  // The close box: the main window is never closed by it (later the close
-  // question decides between the tray and the end of the program).
-  void closeBox() override {}
+  // The close box (FormCloseQuery): the question "缩小到托盘图标吗？";
+  // any answer but "确定" ends the program, and the window goes to the tray
+  // in every case. While the session ends, the program ends without a
+  // question.
+  void closeBox() override;
+  // The main window stays open through a scripted run.
+  void answerByDefault() override {}
+  // Windows asks whether the session may end: yes, at once, never asking.
+  bool WMQueryEndSession();
+  // A double click on the tray icon: the tray menu's default entry.
+  void trayDoubleClicked();
 
   // The creation handler: the start-up options, then the timers that run
   // from the start and each subsystem's start-up step.
@@ -59,6 +71,9 @@ class MainForm : public Form {
 
   // "退出(&X)": the message loop ends at once, without a question.
   void exitProgram();
+  // "卸载本软件": the CMOS power-on alarm is cleared when one is set up
+  // ("wake"/"et11" not empty), the uninstaller starts, the program ends.
+  void uninstall();
 
   // "OK" on "高级选项" and "确定" on "开机设定": the options save, in its
   // order; a refused write throws OperationError and ends it at that step.
@@ -68,9 +83,24 @@ class MainForm : public Form {
 
   Menu& menuBar() { return menuBar_; }
   Menu& trayMenu() { return trayMenu_; }
+  // The about window "TForm7", made at start, living for the run.
+  AboutForm& about() { return about_; }
 
  private:
   void buildMenus();
+  MenuItem toolsMenu();
+  MenuItem helpMenu();
+  // The tray's "开关定时设置" and "高级选项": the main window on that tab.
+  void showOnPage(MainPage page);
+  // "帮助内容" and the tray's "帮助": "\help.chm" through the shell.
+  void openHelp();
+  // "电源管理选项" and the tray's "电源管理".
+  void openPowerOptions();
+  // Seams that later subsystems fill. "网络原子钟对时" opens the clock
+  // window of the clock synchronisation; uninstall clears the CMOS alarm
+  // through the wake-up hardware. Until those exist, they do nothing.
+  void openClockWindow() {}
+  void ClearPowerOnAlarm() {}
   // The tray's "添加新任务": the password prompt when the settings need the
   // password; unless it was cancelled, the editor for a new task.
   void eeClick();
@@ -94,8 +124,11 @@ class MainForm : public Form {
   Menu menuBar_;
   Menu trayMenu_;
   bool shown_ = false;
+  // Set when Windows asked whether the session may end.
+  bool sessionEnding_ = false;
   MainPage page_ = MainPage::PowerOn;
   AdvancedPage advancedPage_{platform_, ui(), *this};
+  AboutForm about_{ui(), platform_.shell};
   PasswordGate passwordGate_{ui(), platform_.files};
   LockAtStart lockAtStart_{platform_, advancedPage_};
   WorkingSetTrim workingSetTrim_{platform_, ui()};

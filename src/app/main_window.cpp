@@ -100,6 +100,15 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       applyDpi();
       return 0;
     }
+    case WM_QUERYENDSESSION:
+      return form_.WMQueryEndSession() ? TRUE : FALSE;
+    case WM_SYSCOMMAND:
+      // Minimising hides the window to the tray.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        form_.hideToTray();
+        return 0;
+      }
+      break;
     case WM_DESTROY:
       tray_.reset();
       ui().setMainWindow(nullptr);

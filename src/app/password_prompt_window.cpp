@@ -186,11 +186,6 @@ void PasswordPromptWindow::applyDpi() {
 
 }  // namespace
 
-void registerPasswordPromptView(Win32Ui& ui) {
-  ui.registerView(PasswordPromptForm::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
-    // The class name says which model it is.
-    return std::make_unique<PasswordPromptWindow>(static_cast<PasswordPromptForm&>(form), owner);
-  });
-}
+void registerPasswordPromptView(Win32Ui& ui) { ui.registerViewOf<PasswordPromptForm, PasswordPromptWindow>(); }
 
 }  // namespace orvane

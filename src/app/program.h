@@ -17,6 +17,11 @@ class Program {
   void start();
 
   MainForm& mainForm() { return mainForm_; }
+  // What the user or Windows does to the main window: its close box, the
+  // question whether the session may end, a double click on the tray icon.
+  void closeMainWindow() { mainForm_.closeBox(); }
+  void queryEndSession() { mainForm_.WMQueryEndSession(); }
+  void trayDoubleClick() { mainForm_.trayDoubleClicked(); }
   // A menu entry by its path of captions: "tray/…" in the tray menu,
   // anything else in the main window's menu bar. nullptr when absent.
   MenuItem* findMenuEntry(std::string_view path);

@@ -96,11 +96,6 @@ void SetPasswordWindow::applyDpi() {
 
 }  // namespace
 
-void registerSetPasswordView(Win32Ui& ui) {
-  ui.registerView(SetPasswordForm::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
-    // The class name says which model it is.
-    return std::make_unique<SetPasswordWindow>(static_cast<SetPasswordForm&>(form), owner);
-  });
-}
+void registerSetPasswordView(Win32Ui& ui) { ui.registerViewOf<SetPasswordForm, SetPasswordWindow>(); }
 
 }  // namespace orvane

@@ -82,7 +82,7 @@ void TrayIcon::iconEvent(UINT event) {
   if (event == menuEvent_) {
     openMenu();
   } else if (event == WM_LBUTTONDBLCLK) {
-    runDefaultEntry();
+    form_.trayDoubleClicked();
   }
 }
 
@@ -99,15 +99,6 @@ void TrayIcon::openMenu() {
   PostMessageW(handle(), WM_NULL, 0, 0);
   DestroyMenu(popup);
   menu.run(command);
-}
-
-void TrayIcon::runDefaultEntry() {
-  for (const MenuItem& item : form_.trayMenu().items()) {
-    if (item.isDefault && item.action) {
-      item.action();
-      return;
-    }
-  }
 }
 
 }  // namespace orvane

@@ -32,7 +32,6 @@ class TrayIcon : public Win32Window {
   void remove();
   void iconEvent(UINT event);
   void openMenu();
-  void runDefaultEntry();
 
   MainForm& form_;
   HICON icon_ = nullptr;

@@ -23,4 +23,11 @@ MenuItem* Menu::find(std::string_view path) {
   }
 }
 
+MenuItem* Menu::defaultEntry() {
+  for (MenuItem& item : items_) {
+    if (item.isDefault) return &item;
+  }
+  return nullptr;
+}
+
 }  // namespace orvane

@@ -35,6 +35,8 @@ class Menu {
 
   // The entry at a path of captions separated by "/"; nullptr when absent.
   MenuItem* find(std::string_view path);
+  // The default entry (shown bold) of the top level; nullptr when none.
+  MenuItem* defaultEntry();
 
  private:
   std::vector<MenuItem> items_;

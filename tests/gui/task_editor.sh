@@ -168,7 +168,8 @@ click_main 220 19
 click_main 529 357
 wait_until 15 main_hidden || fail "OK on 高级选项 did not send the main window to the tray"
 tray_open_menu || fail "no tray menu"
-xdotool key Down Down Return
+# "开关定时设置", "高级选项", "电源管理", a separator, "添加新任务", "定时任务列表".
+xdotool key Down Down Down Down Down Return
 wait_until 15 main_shown || fail "定时任务列表 did not show the main window"
 MAIN="$(program_window_named '^Orvane$')"
 tool_button add
@@ -177,7 +178,7 @@ click_title
 xdotool key Escape
 wait_until 15 editor_gone || fail "Esc did not close the editor"
 tray_open_menu || fail "no tray menu"
-xdotool key Down Return
+xdotool key Down Down Down Down Return
 wait_editor "添加新任务 in the tray menu"
 click_title
 xdotool key Escape

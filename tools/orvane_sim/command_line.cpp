@@ -17,6 +17,7 @@ std::optional<double> parseNumber(const std::string& text) {
 }
 
 bool validEvent(const std::string& text) {
+  if (text == "close" || text == "end-session" || text == "tray-double-click") return true;
   const auto space = text.find(' ');
   if (space == std::string::npos) return false;
   const std::string verb = text.substr(0, space);
@@ -148,7 +149,8 @@ const char* simUsage() {
                   [--at SECONDS "set-clock YYYY-MM-DD HH:MM:SS"] [--at SECONDS "sleep SECONDS"]
                   [--at SECONDS "menu PATH"] [--at SECONDS "press TForm3/CAPTION"]
                   [--at SECONDS "select TForm3/StringGrid1 ROW"]
-                  [--at SECONDS "type TForm3/NAME VALUE"] [--answer WHAT=ANSWER]...
+                  [--at SECONDS "type TForm3/NAME VALUE"]
+                  [--at SECONDS close|end-session|tray-double-click] [--answer WHAT=ANSWER]...
 
 Runs the program's logic against a simulated Windows and prints, one line per
 event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
@@ -169,6 +171,10 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                       "set-clock YYYY-MM-DD HH:MM:SS"  the clock is set;
                       "sleep SECONDS"  the machine sleeps: no timer fires; on
                                        resume an expired wake timer comes first;
+                      "close"          the main window's close box is clicked;
+                      "end-session"    Windows asks whether the session may end;
+                      "tray-double-click"
+                                       the tray icon is double-clicked;
                       "menu PATH"      a menu entry is chosen by its captions:
                                        "文件(&F)/关机" in the menu bar,
                                        "tray/快速执行/重启" or
@@ -231,7 +237,9 @@ file="..." dir="...", TerminateProcess pid=12, sndPlaySound file=... flags=3,
 SetWaitableTimer due=..., CmosWrite index=112 value=1, ...), "open CLASS ..."
 and "close CLASS" for windows, "message "TEXT" -> ANSWER" for message boxes,
 "GetOpenFileName filter="..." flags=0x1004 -> "PATH"" for open-file dialogs,
-and the program's own steps ("rebuild", "dodo row=3").
+the program's own steps ("rebuild", "dodo row=3", "show TForm3", "hide TForm3",
+"query-end-session -> 1"), WinExec cmd="..." show=1, and "exit" when the
+message loop ends.
 
 Exit code 0, or 2 with this text for bad arguments.
 )";

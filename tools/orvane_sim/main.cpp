@@ -16,7 +16,13 @@ void scheduleEvent(SimWorld& world, Program& program, const SimEvent& event) {
   const std::string verb = event.text.substr(0, space);
   const std::string argument = event.text.substr(space + 1);
   world.at(event.atSeconds, [&world, &program, verb, argument] {
-    if (verb == "set-clock") {
+    if (verb == "close") {
+      program.closeMainWindow();
+    } else if (verb == "end-session") {
+      program.queryEndSession();
+    } else if (verb == "tray-double-click") {
+      program.trayDoubleClick();
+    } else if (verb == "set-clock") {
       world.setClock(parseDateTime(argument).value_or(DateTime()));
     } else if (verb == "sleep") {
       world.sleep(std::stod(argument));

@@ -26,7 +26,9 @@ void SimShell::shellExecute(const std::string& verb, const std::string& file, co
   log_.add("ShellExecute verb=" + verb + " file=" + quotedGbk(file) + " dir=" + quotedGbk(directory));
 }
 
-void SimShell::winExec(const std::string& commandLine) { log_.add("WinExec cmd=" + quotedGbk(commandLine)); }
+void SimShell::winExec(const std::string& commandLine) {
+  log_.add("WinExec cmd=" + quotedGbk(commandLine) + " show=1");
+}
 
 bool SimShell::terminateProcess(std::uint32_t pid) {
   auto found = std::find_if(processes_.begin(), processes_.end(), [&](const ProcessEntry& p) { return p.pid == pid; });

@@ -59,6 +59,14 @@ class Win32Ui : public Ui {
   Win32Ui& operator=(const Win32Ui&) = delete;
 
   void registerView(const std::string& windowClass, ViewFactory factory);
+  // The view `Window(Model&, Win32Ui&)` for the window class of `Model`
+  // (its kWindowClass): the class name says which model a form is.
+  template <typename Model, typename Window>
+  void registerViewOf() {
+    registerView(Model::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
+      return std::make_unique<Window>(static_cast<Model&>(form), owner);
+    });
+  }
 
   // The caption of the main window and of the message boxes, and the tray
   // icon's hint.

@@ -68,7 +68,7 @@ TEST_F(TrayIconTest, ADoubleClickRunsTheDefaultEntry) {
   int defaultRuns = 0;
   int otherRuns = 0;
   form.trayMenu().items().insert(form.trayMenu().items().begin(), MenuItem("其他", [&] { ++otherRuns; }));
-  form.trayMenu().add(MenuItem("开关定时设置", [&] { ++defaultRuns; })).isDefault = true;
+  form.trayMenu().find("开关定时设置")->action = [&] { ++defaultRuns; };
   TrayIcon tray(form, ui);
   const HWND window = FindWindowW(L"OrvaneTray", L"Orvane");
   ASSERT_NE(window, nullptr);
