@@ -8,8 +8,8 @@ namespace orvane {
 
 namespace {
 const MainTimerSpec* specOf(int timerId) {
-  for (const auto& spec : kMainTimers) {
-    if (spec.id == timerId) return &spec;
+  for (const auto& entry : kMainTimers) {
+    if (entry.id == timerId) return &entry;
   }
   return nullptr;
 }
@@ -20,19 +20,19 @@ void MainWindowParts::startTimer(MainTimer timer) { ui_.startTimer(window_, time
 void MainWindowParts::stopTimer(MainTimer timer) { ui_.stopTimer(window_, timer); }
 
 void MainWindowParts::startUp() {
-  for (const auto& spec : kMainTimers) {
-    if (spec.runsFromStart) startTimer(spec.id);
+  for (const auto& entry : kMainTimers) {
+    if (entry.runsFromStart) startTimer(entry.id);
   }
   for (MainWindowPart* part : parts_) part->startUp();
 }
 
 void MainWindowParts::timerFired(int timerId) {
-  const MainTimerSpec* spec = specOf(timerId);
-  if (spec == nullptr) return;
-  if (spec->oneShot) stopTimer(spec->id);
+  const MainTimerSpec* entry = specOf(timerId);
+  if (entry == nullptr) return;
+  if (entry->oneShot) stopTimer(entry->id);
   for (MainWindowPart* part : parts_) {
     const std::vector<MainTimer> timers = part->timers();
-    if (std::find(timers.begin(), timers.end(), spec->id) != timers.end()) part->timerFired(spec->id);
+    if (std::find(timers.begin(), timers.end(), entry->id) != timers.end()) part->timerFired(entry->id);
   }
 }
 
