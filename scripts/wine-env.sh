@@ -26,16 +26,29 @@ wine_use_prefix() {
 
 # Creates the prefix of wine_use_prefix once: no Mono or Gecko install
 # dialogs, output kept in a log beside it. A program that crashes ends with a
-# backtrace on its error output instead of waiting on a crash dialog.
+# backtrace on its error output instead of waiting on a crash dialog. On a
+# loaded machine wineboot now and then gives up waiting for its own services:
+# the prefix is then thrown away and made again, up to three times, and the
+# last log is shown when every try failed.
 wine_prepare_prefix() {
   [ -f "$WINEPREFIX/system.reg" ] && return 0
+  local try
+  for try in 1 2 3; do
+    wine_try_prepare_prefix && return 0
+    echo "wine: preparing $WINEPREFIX failed (try $try of 3)" >&2
+  done
+  echo "wine: see $WINEPREFIX.log:" >&2
+  tail -n 20 "$WINEPREFIX.log" >&2
+  return 1
+}
+
+wine_try_prepare_prefix() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  if ! { WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i &&
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f; } >"$WINEPREFIX.log" 2>&1; then
-    echo "wine: preparing $WINEPREFIX failed, see $WINEPREFIX.log" >&2
-    return 1
-  fi
-  wineserver -w
+  { WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i &&
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f &&
+    wineserver -w; } >"$WINEPREFIX.log" 2>&1 && [ -f "$WINEPREFIX/system.reg" ]
 }
 
 # Starts a wineserver that stays until headless_cleanup, and with it the
