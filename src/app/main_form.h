@@ -15,6 +15,8 @@
 #include "platform/platform.h"
 #include "power/power_system.h"
 #include "scheduler/task_system.h"
+#include "wakeup/power_on_alarm_api.h"
+#include "wakeup/power_on_wizard.h"
 
 namespace orvane {
 
@@ -23,7 +25,7 @@ namespace orvane {
 // reverse; showing "    定时任务    " hides both.
 enum class MainPage { PowerOn, Tasks, Advanced };
 
-class MainForm : public Form {
+class MainForm : public Form, private PowerOnAlarmApi {
  public:
   static constexpr const char* kWindowClass = "TForm3";
 
@@ -97,10 +99,12 @@ class MainForm : public Form {
   // "电源管理选项" and the tray's "电源管理".
   void openPowerOptions();
   // Seams that later subsystems fill. "网络原子钟对时" opens the clock
-  // window of the clock synchronisation; uninstall clears the CMOS alarm
-  // through the wake-up hardware. Until those exist, they do nothing.
+  // window of the clock synchronisation; the wizard and uninstall set and
+  // clear the CMOS alarm through the wake-up hardware. Until those exist,
+  // they do nothing.
   void openClockWindow() {}
-  void ClearPowerOnAlarm() {}
+  void SetPowerOnAlarm(int, int) override {}
+  void ClearPowerOnAlarm() override {}
   // The tray's "添加新任务": the password prompt when the settings need the
   // password; unless it was cancelled, the editor for a new task.
   void eeClick();
@@ -121,6 +125,7 @@ class MainForm : public Form {
   PowerSystem power_{platform_, ui(), parts_};
   TaskSystem tasks_{platform_, ui(), parts_, power_};
   DailyPowerSystem dailyPower_{platform_, ui(), parts_, power_};
+  PowerOnWizard powerOnWizard_{platform_, ui(), power_, dailyPower_, *this};
   Menu menuBar_;
   Menu trayMenu_;
   bool shown_ = false;

@@ -12,22 +12,20 @@ namespace {
 // "星期一" ("w2") … "星期六" ("w7"), then "星期日" ("w1").
 constexpr std::array<std::size_t, 7> kWeekdayKeyIndex{1, 2, 3, 4, 5, 6, 0};
 
-constexpr std::array<SettingKey, 3> kPowerOnKeys{wake_ini::kPowerOnHour, wake_ini::kPowerOnMinute,
-                                                 wake_ini::kPowerOnSecond};
-constexpr std::array<SettingKey, 3> kShutdownKeys{wake_ini::kShutdownHour, wake_ini::kShutdownMinute,
-                                                  wake_ini::kShutdownSecond};
+constexpr TimeKeys kPowerOnKeys{wake_ini::kPowerOnHour, wake_ini::kPowerOnMinute, wake_ini::kPowerOnSecond};
+constexpr TimeKeys kShutdownKeys{wake_ini::kShutdownHour, wake_ini::kShutdownMinute, wake_ini::kShutdownSecond};
 
-TimeFields readTime(const IniSettings& file, const std::array<SettingKey, 3>& keys) {
+}  // namespace
+
+TimeFields readTimeFields(const IniSettings& file, const TimeKeys& keys) {
   TimeFields fields;
   for (std::size_t index = 0; index < keys.size(); ++index) fields[index] = file.read(keys[index]);
   return fields;
 }
 
-void writeTime(IniSettings& file, const std::array<SettingKey, 3>& keys, const TimeFields& fields) {
+void writeTimeFields(IniSettings& file, const TimeKeys& keys, const TimeFields& fields) {
   for (std::size_t index = 0; index < keys.size(); ++index) file.write(keys[index], fields[index]);
 }
-
-}  // namespace
 
 void DailySchedule::load() {
   const IniSettings file = wakeSettings(files_);
@@ -35,8 +33,8 @@ void DailySchedule::load() {
   for (std::size_t box = 0; box < kWeekdayKeyIndex.size(); ++box) {
     fields_.weekdays[box] = file.isOn(wake_ini::kPowerOnWeekday[kWeekdayKeyIndex[box]]);
   }
-  fields_.powerOn = readTime(file, kPowerOnKeys);
-  fields_.shutdown = readTime(file, kShutdownKeys);
+  fields_.powerOn = readTimeFields(file, kPowerOnKeys);
+  fields_.shutdown = readTimeFields(file, kShutdownKeys);
 }
 
 bool DailySchedule::save() {
@@ -47,11 +45,11 @@ bool DailySchedule::save() {
     file.writeFlag(wake_ini::kPowerOnWeekday[kWeekdayKeyIndex[box]], fields_.weekdays[box]);
   }
   // Compared as text: a stored "07" against a field showing "7" is a change.
-  if (readTime(file, kPowerOnKeys) != fields_.powerOn) {
-    writeTime(file, kPowerOnKeys, fields_.powerOn);
+  if (readTimeFields(file, kPowerOnKeys) != fields_.powerOn) {
+    writeTimeFields(file, kPowerOnKeys, fields_.powerOn);
     if (saveSteps_.openPowerOnWizard) saveSteps_.openPowerOnWizard();
   }
-  writeTime(file, kShutdownKeys, fields_.shutdown);
+  writeTimeFields(file, kShutdownKeys, fields_.shutdown);
   return fields_.everyDay || std::any_of(fields_.weekdays.begin(), fields_.weekdays.end(), [](bool on) { return on; });
 }
 

@@ -9,12 +9,21 @@
 #include <functional>
 #include <string>
 
+#include "storage/ini_settings.h"
+
 namespace orvane {
 
 class FileSystem;
 
 // Hour, minute and second as the three spin edits show them.
 using TimeFields = std::array<std::string, 3>;
+// The largest hour, minute and second.
+inline constexpr std::array<int, 3> kTimeFieldLimits{23, 59, 59};
+// The keys of hour, minute and second of a time in "\wake.ini".
+using TimeKeys = std::array<SettingKey, 3>;
+
+TimeFields readTimeFields(const IniSettings& file, const TimeKeys& keys);
+void writeTimeFields(IniSettings& file, const TimeKeys& keys, const TimeFields& fields);
 
 struct DailyScheduleFields {
   bool everyDay = false;  // "每天"

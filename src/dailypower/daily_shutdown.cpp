@@ -8,23 +8,22 @@
 namespace orvane {
 
 namespace {
-constexpr std::array<int, 3> kLimits{23, 59, 59};
 constexpr std::array<int, 3> kSecondsPer{3600, 60, 1};
 constexpr std::int64_t kSecondsPerDay = 86400;
+}  // namespace
 
-std::optional<int> wholeNumber(std::string_view text, int limit) {
+std::optional<int> wholeNumberUpTo(std::string_view text, int limit) {
   text = trimBlanks(text);
   int value = -1;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > limit) return std::nullopt;
   return value;
 }
-}  // namespace
 
 std::optional<int> shutdownSecondOfDay(const TimeFields& fields) {
   int second = 0;
   for (std::size_t index = 0; index < fields.size(); ++index) {
-    const auto value = wholeNumber(fields[index], kLimits[index]);
+    const auto value = wholeNumberUpTo(fields[index], kTimeFieldLimits[index]);
     if (!value) return std::nullopt;
     second += *value * kSecondsPer[index];
   }

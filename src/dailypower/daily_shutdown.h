@@ -10,12 +10,17 @@
 // (SecondCatchUp), so the shutdown comes exactly once a day.
 
 #include <optional>
+#include <string_view>
 
 #include "common/date_time.h"
 #include "common/second_catch_up.h"
 #include "dailypower/daily_schedule.h"
 
 namespace orvane {
+
+// A whole number from 0 up to `limit`, blanks around it allowed; nothing
+// for any other text.
+std::optional<int> wholeNumberUpTo(std::string_view text, int limit);
 
 // The shutdown time of the fields; nothing for 0:0:0 or a field that does not
 // hold a whole number of its range.

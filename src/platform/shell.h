@@ -28,6 +28,9 @@ class ShellApi {
   virtual bool terminateProcess(std::uint32_t pid) = 0;
   // sndPlaySoundA(file, flags).
   virtual void playSound(const std::string& file, std::uint32_t flags) = 0;
+  // HtmlHelpA(main window, file, HH_DISPLAY_TOPIC, topic): the compiled
+  // help file opened at one of its pages. A missing file shows nothing.
+  virtual void showHelpTopic(const std::string& file, const std::string& topic) = 0;
 };
 
 }  // namespace orvane

@@ -11,7 +11,7 @@ void PowerSystem::timerFired(MainTimer timer) {
   if (timer == Timer9) Timer9Timer();
 }
 
-void PowerSystem::Timer9Timer() {
+void PowerSystem::showCountdown() {
   CountdownForm countdown(ui_, platform_.clock, actions_, request_);
   ui_.showModal(countdown);
 }

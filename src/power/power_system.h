@@ -27,6 +27,8 @@ class PowerSystem : public MainWindowPart {
   CountdownRequest& countdownRequest() { return request_; }
   // The countdown opens from the message loop about a second later (Timer9).
   void requestCountdown() { timers_.startTimer(Timer9); }
+  // The countdown opens now, modally, and this returns when it has closed.
+  void showCountdown();
   TimedShutdownForm& timedShutdown() { return timedShutdown_; }
 
   // The entries that act at once, without a countdown or a question: "关机",
@@ -39,7 +41,7 @@ class PowerSystem : public MainWindowPart {
  private:
   // A countdown requested through Timer9 opens one tick later, when the
   // requester has returned; it runs modally while the other timers go on.
-  void Timer9Timer();
+  void Timer9Timer() { showCountdown(); }
 
   Platform& platform_;
   Ui& ui_;

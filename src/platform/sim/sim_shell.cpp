@@ -46,4 +46,9 @@ void SimShell::playSound(const std::string& file, std::uint32_t flags) {
   log_.add("sndPlaySound file=" + quotedGbk(file) + " flags=" + std::to_string(flags) + (exists ? "" : " -> missing"));
 }
 
+// command 0 is HH_DISPLAY_TOPIC.
+void SimShell::showHelpTopic(const std::string& file, const std::string& topic) {
+  log_.add("HtmlHelp file=" + quotedGbk(file) + " topic=" + quotedGbk(topic) + " command=0");
+}
+
 }  // namespace orvane

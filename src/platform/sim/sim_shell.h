@@ -25,6 +25,7 @@ class SimShell : public ShellApi {
   std::vector<ProcessEntry> processSnapshot() override { return processes_; }
   bool terminateProcess(std::uint32_t pid) override;
   void playSound(const std::string& file, std::uint32_t flags) override;
+  void showHelpTopic(const std::string& file, const std::string& topic) override;
 
  private:
   EventLog& log_;

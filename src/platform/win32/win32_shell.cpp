@@ -1,5 +1,6 @@
 #include "platform/win32/win32_shell.h"
 
+#include <htmlhelp.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
@@ -73,6 +74,15 @@ bool Win32Shell::terminateProcess(std::uint32_t pid) {
 void Win32Shell::playSound(const std::string& file, std::uint32_t flags) {
   static const auto play = libraryFunction<decltype(sndPlaySoundW)>(L"winmm.dll", "sndPlaySoundW");
   if (play != nullptr) play(gbkToWide(file).c_str(), flags);
+}
+
+void Win32Shell::showHelpTopic(const std::string& file, const std::string& topic) {
+  const std::wstring wideFile = gbkToWide(file);
+  if (GetFileAttributesW(wideFile.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  static const auto help = libraryFunction<decltype(HtmlHelpW)>(L"hhctrl.ocx", "HtmlHelpW");
+  if (help == nullptr) return;
+  const std::wstring wideTopic = gbkToWide(topic);
+  help(ownerWindow_(), wideFile.c_str(), HH_DISPLAY_TOPIC, reinterpret_cast<DWORD_PTR>(wideTopic.c_str()));
 }
 
 }  // namespace orvane

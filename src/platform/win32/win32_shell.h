@@ -27,6 +27,9 @@ class Win32Shell : public ShellApi {
   std::vector<ProcessEntry> processSnapshot() override;
   bool terminateProcess(std::uint32_t pid) override;
   void playSound(const std::string& file, std::uint32_t flags) override;
+  // HtmlHelpW of hhctrl.ocx, looked up with the first help shown; a missing
+  // help file is not handed to it, so nothing is shown.
+  void showHelpTopic(const std::string& file, const std::string& topic) override;
 
  private:
   std::function<HWND()> ownerWindow_;
