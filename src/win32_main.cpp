@@ -19,6 +19,7 @@
 #include "power/timed_shutdown_window.h"
 #include "scheduler/reminder_window.h"
 #include "scheduler/task_editor_window.h"
+#include "wakeup/power_on_wizard_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
@@ -41,6 +42,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::registerReminderView(ui);
   orvane::registerTaskEditorView(ui);
   orvane::registerPowerOnDateView(ui);
+  orvane::registerPowerOnWizardView(ui);
 
   orvane::Program program(windows.platform(), ui);
   ui.runHandler([&] { program.start(); });

@@ -1,5 +1,5 @@
 // The real process list: the snapshot lists the running test itself by its
-// process id and executable name.
+// process id and executable name. A help file that is missing shows nothing.
 
 #include "platform/win32/win32_shell.h"
 
@@ -25,6 +25,21 @@ TEST(Win32ShellTest, TheProcessSnapshotListsThisProcess) {
 TEST(Win32ShellTest, EndingAProcessThatDoesNotExistFails) {
   Win32Shell shell([] { return HWND{}; });
   EXPECT_FALSE(shell.terminateProcess(0xFFFFFFF0u));
+}
+
+TEST(Win32ShellTest, AMissingHelpFileShowsNoWindow) {
+  Win32Shell shell([] { return HWND{}; });
+  shell.showHelpTopic("C:\\no such folder\\help.chm", "power.html");
+  int shown = 0;
+  EnumWindows(
+      [](HWND window, LPARAM count) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  EXPECT_EQ(shown, 0);
 }
 
 }  // namespace

@@ -226,7 +226,26 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                       given (a bad number is reported, then
                                       the window is closed);
                       TForm10=off     unticks the box and presses "确定";
+                      TForm1="auto HH:MM:SS"
+                                      in the power-on wizard: "自动设置",
+                                      "下一步 >", the time typed into the
+                                      hour, minute and second lists as given
+                                      (a value that is not a time too), and
+                                      "完成" (a refused time is reported, then
+                                      the window is closed); on a board
+                                      without a profile the wizard is closed;
+                      TForm1=auto-test
+                                      the same with "测试" checked instead
+                                      of a time;
+                      TForm1="manual HH:MM:SS"
+                                      "手动设置", "下一步 >", the time typed
+                                      into the lists, "完成";
+                      TForm1=cancel   "取消" on the first page (the default);
                       CLASS=ANSWER    hands ANSWER to each window of CLASS.
+
+The power-on wizard logs "open TForm1 page=N" when it opens and "page TForm1 N"
+when its page changes (1 choice, 2 automatic time, 3 board without a profile,
+4 manual time).
 
 The check after start opens its countdown as "open TForm4 button2="关闭"
 label4="今天没有开机任务！"".
@@ -234,7 +253,8 @@ label4="今天没有开机任务！"".
 Log events: platform calls by their Windows names (ExitWindowsEx flags=13
 reserved=0, SetSystemPowerState suspend=1 force=1, ShellExecute verb=open
 file="..." dir="...", TerminateProcess pid=12, sndPlaySound file=... flags=3,
-SetWaitableTimer due=..., CmosWrite index=112 value=1, ...), "open CLASS ..."
+SetWaitableTimer due=..., CmosWrite index=112 value=1, HtmlHelp
+file="...\help.chm" topic="power.html" command=0, ...), "open CLASS ..."
 and "close CLASS" for windows, "message "TEXT" -> ANSWER" for message boxes,
 "GetOpenFileName filter="..." flags=0x1004 -> "PATH"" for open-file dialogs,
 the program's own steps ("rebuild", "dodo row=3", "show TForm3", "hide TForm3",
