@@ -50,11 +50,12 @@ OperationError refusedText(const std::string& text, int limit) {
 }
 
 // Hour, minute and second of the lists, or nothing when a list is empty.
-// A text that is not a whole number of its range is refused.
+// A text that is not a whole number of its range is refused; they are read
+// second first, so the second's error shows when more than one is bad.
 std::optional<std::array<int, 3>> alarmTime(const TimeFields& texts) {
   std::array<int, 3> values{};
   bool anyEmpty = false;
-  for (std::size_t index = 0; index < texts.size(); ++index) {
+  for (std::size_t index = texts.size(); index-- > 0;) {
     if (texts[index].empty()) {
       anyEmpty = true;
       continue;

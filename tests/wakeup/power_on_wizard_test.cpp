@@ -127,6 +127,7 @@ TEST_F(WizardFormTest, ATextThatIsNotATimeIsRefusedBeforeAnythingIsWritten) {
   EXPECT_EQ(refusal({"7x", "00", "00"}), "'7x' is not a valid integer value");
   EXPECT_EQ(refusal({"", "30", "-1"}), "'-1' is not a valid integer value");
   EXPECT_EQ(refusal({"24", "0", "0"}), "'24' is not between 0 and 23");
+  EXPECT_EQ(refusal({"x", "", "y"}), "'y' is not a valid integer value");
   EXPECT_EQ(refusal({"6", "60", "0"}), "'60' is not between 0 and 59");
   EXPECT_EQ(wakeIni(), "[wake]\r\net11=84\r\n");
   EXPECT_THAT(alarm.calls, IsEmpty());
