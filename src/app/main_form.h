@@ -8,6 +8,7 @@
 #include "app/advanced_page.h"
 #include "app/password_gate.h"
 #include "app/startup_parts.h"
+#include "app/startup_service.h"
 #include "dailypower/daily_power_system.h"
 #include "platform/form.h"
 #include "platform/main_window_part.h"
@@ -136,6 +137,7 @@ class MainForm : public Form, private PowerOnAlarmApi {
   AboutForm about_{ui(), platform_.shell};
   PasswordGate passwordGate_{ui(), platform_.files};
   LockAtStart lockAtStart_{platform_, advancedPage_};
+  StartupService startupService_{platform_, ui()};
   WorkingSetTrim workingSetTrim_{platform_, ui()};
 };
 

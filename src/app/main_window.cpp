@@ -9,6 +9,7 @@
 #include "dailypower/power_on_page_window.h"
 #include "platform/win32/win32_look.h"
 #include "platform/win32/win32_menu.h"
+#include "platform/win32/win32_system.h"
 #include "scheduler/task_page_window.h"
 
 namespace orvane {
@@ -81,6 +82,11 @@ void MainWindow::refresh() {
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A second start of the program asks this copy to come to the front.
+  if (message == Win32System::showMainWindowMessage()) {
+    form_.showFromTray();
+    return 0;
+  }
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == 0 && lParam == 0 && menuBar_.run(LOWORD(wParam))) return 0;

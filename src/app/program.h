@@ -13,7 +13,8 @@ class Program {
  public:
   Program(Platform& platform, Ui& ui);
 
-  // The start-up sequence up to the message loop.
+  // The start-up sequence up to the message loop; a second copy of the
+  // program ends at once instead.
   void start();
 
   MainForm& mainForm() { return mainForm_; }

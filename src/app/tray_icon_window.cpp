@@ -17,6 +17,7 @@ constexpr UINT kIconId = 1;
 TrayIcon::TrayIcon(MainForm& form, Win32Ui& ui) : Win32Window(ui), form_(form) {
   if (!createWindow({L"OrvaneTray", ui.applicationTitle(), WS_POPUP})) return;
   icon_ = programIcon(GetSystemMetrics(SM_CXSMICON));
+  pressedIcon_ = programIcon(GetSystemMetrics(SM_CXSMICON), kPressedTrayIcon);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   // An elevated program hears the shell's broadcast only when it lets it in.
   ChangeWindowMessageFilterEx(handle(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
@@ -78,7 +79,20 @@ LRESULT TrayIcon::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Win32Window::onMessage(message, wParam, lParam);
 }
 
+void TrayIcon::showImage(HICON icon) {
+  if (!added_) return;
+  NOTIFYICONDATAW data = iconData();
+  data.uFlags = NIF_ICON;
+  data.hIcon = icon;
+  Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
 void TrayIcon::iconEvent(UINT event) {
+  if (event == WM_LBUTTONDOWN || event == WM_RBUTTONDOWN || event == WM_MBUTTONDOWN) {
+    showImage(pressedIcon_);
+  } else if (event == WM_LBUTTONUP || event == WM_RBUTTONUP || event == WM_MBUTTONUP) {
+    showImage(icon_);
+  }
   if (event == menuEvent_) {
     openMenu();
   } else if (event == WM_LBUTTONDBLCLK) {

@@ -5,8 +5,9 @@
 //
 // Hint "Orvane". The icon speaks NOTIFYICON_VERSION_4 where the shell knows
 // it and the older protocol elsewhere. The right button opens the tray menu
-// at the cursor; a double click runs its default entry. The icon goes away
-// with this object.
+// at the cursor; a double click runs its default entry. While a mouse button
+// is held on the icon it shows the program's second image. The icon goes
+// away with this object.
 
 #include <windows.h>
 
@@ -32,9 +33,12 @@ class TrayIcon : public Win32Window {
   void remove();
   void iconEvent(UINT event);
   void openMenu();
+  // Shows `icon` in the notification area.
+  void showImage(HICON icon);
 
   MainForm& form_;
   HICON icon_ = nullptr;
+  HICON pressedIcon_ = nullptr;
   UINT taskbarCreated_ = 0;
   bool added_ = false;
   // The icon event that opens the menu, by the protocol the shell speaks.

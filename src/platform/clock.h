@@ -26,6 +26,8 @@ class ClockApi {
   virtual TimeZoneState timeZone() = 0;
   virtual bool setLocalTime(DateTime local) = 0;
   virtual bool setSystemTime(DateTime utc) = 0;
+  // Sleep: the calling thread waits; no window message runs meanwhile.
+  virtual void pauseThread(std::uint32_t milliseconds) = 0;
 };
 
 }  // namespace orvane

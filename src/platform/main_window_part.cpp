@@ -7,7 +7,7 @@
 namespace orvane {
 
 namespace {
-const MainTimerSpec* specOf(int timerId) {
+const MainTimerDefinition* definitionOf(int timerId) {
   for (const auto& entry : kMainTimers) {
     if (entry.id == timerId) return &entry;
   }
@@ -15,7 +15,7 @@ const MainTimerSpec* specOf(int timerId) {
 }
 }  // namespace
 
-void MainWindowParts::startTimer(MainTimer timer) { ui_.startTimer(window_, timer, specOf(timer)->intervalMs); }
+void MainWindowParts::startTimer(MainTimer timer) { ui_.startTimer(window_, timer, definitionOf(timer)->intervalMs); }
 
 void MainWindowParts::stopTimer(MainTimer timer) { ui_.stopTimer(window_, timer); }
 
@@ -23,11 +23,14 @@ void MainWindowParts::startUp() {
   for (const auto& entry : kMainTimers) {
     if (entry.runsFromStart) startTimer(entry.id);
   }
-  for (MainWindowPart* part : parts_) part->startUp();
+  for (MainWindowPart* part : parts_) {
+    part->startUp();
+    if (part->endedStartUp()) return;
+  }
 }
 
 void MainWindowParts::timerFired(int timerId) {
-  const MainTimerSpec* entry = specOf(timerId);
+  const MainTimerDefinition* entry = definitionOf(timerId);
   if (entry == nullptr) return;
   if (entry->oneShot) stopTimer(entry->id);
   for (MainWindowPart* part : parts_) {

@@ -18,7 +18,7 @@ class Ui;
 // The main window's timers, by their resource names.
 enum MainTimer : int { Timer1 = 1, Timer2 = 2, Timer3 = 3, Timer5 = 5, Timer6 = 6, Timer7 = 7, Timer9 = 9 };
 
-struct MainTimerSpec {
+struct MainTimerDefinition {
   MainTimer id;
   int intervalMs;
   bool runsFromStart;
@@ -30,7 +30,7 @@ struct MainTimerSpec {
 // synchronisation; Timer5: the rebuild checks, then working-set trimming;
 // Timer6: the reminder window; Timer7: back to the tray after a cancelled
 // password prompt; Timer9: the shutdown countdown.
-inline constexpr std::array<MainTimerSpec, 7> kMainTimers{{
+inline constexpr std::array<MainTimerDefinition, 7> kMainTimers{{
     {Timer1, 1000, true, true},
     {Timer2, 1000, true, false},
     {Timer3, 29000, true, true},
@@ -58,6 +58,9 @@ class MainWindowPart {
   // Its step in the main window's creation handler, after the timers that
   // run from the start were started.
   virtual void startUp() {}
+  // True when its start-up step ended the main window's start-up early
+  // (the board detection's stop): the later parts' steps do not run.
+  virtual bool endedStartUp() const { return false; }
 };
 
 class MainWindowParts : public MainTimers {
@@ -71,7 +74,8 @@ class MainWindowParts : public MainTimers {
   void startTimer(MainTimer timer) override;
   void stopTimer(MainTimer timer) override;
   // The creation handler's share: starts the timers that run from the
-  // start, then runs each part's start-up step in order.
+  // start, then runs each part's start-up step in order, until a part ends
+  // the start-up early.
   void startUp();
   // A tick of the main window's timer: a one-shot timer is stopped, then
   // every part that takes part in it has its turn, in order.

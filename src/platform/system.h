@@ -18,6 +18,12 @@ class SystemInfo {
   virtual std::string userName() = 0;
   // SetProcessWorkingSetSize(GetCurrentProcess(), -1, -1).
   virtual void trimWorkingSet() = 0;
+  // Claims the place of the one running copy of the program for the rest of
+  // the process. A copy that is still ending (the program restarting itself)
+  // is waited for a moment; false when another copy goes on running.
+  virtual bool claimRunningCopy() = 0;
+  // Asks the copy that runs to show its main window.
+  virtual void showRunningCopy() = 0;
 };
 
 inline bool isNtFamily(const SystemInfo& system) { return system.platformId() == static_cast<int>(PlatformFamily::NT); }

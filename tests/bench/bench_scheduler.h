@@ -29,6 +29,7 @@ class BenchClock : public ClockApi {
   TimeZoneState timeZone() override { return {}; }
   bool setLocalTime(DateTime) override { return true; }
   bool setSystemTime(DateTime) override { return true; }
+  void pauseThread(std::uint32_t) override {}
 
   DateTime now = benchDay();
 };

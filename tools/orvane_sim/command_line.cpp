@@ -52,6 +52,8 @@ class Parser {
       } else if (flag == "--jitter") {
         double jitter = 0;
         if (takeNumber(jitter)) options.jitterMs = static_cast<int>(jitter);
+      } else if (flag == "--instance") {
+        takeInstance(options);
       } else if (flag == "--at") {
         takeEvent(options);
       } else if (flag == "--answer") {
@@ -112,6 +114,16 @@ class Parser {
     }
   }
 
+  void takeInstance(SimOptions& options) {
+    std::string text;
+    if (!takeValue(text)) return;
+    if (text == "1" || text == "2") {
+      options.instance = text == "2" ? 2 : 1;
+    } else {
+      fail("--instance is 1 or 2");
+    }
+  }
+
   void takeEvent(SimOptions& options) {
     double seconds = 0;
     std::string text;
@@ -145,7 +157,7 @@ std::optional<SimOptions> parseSimCommandLine(const std::vector<std::string>& ar
 
 const char* simUsage() {
   return R"(Usage: orvane-sim --dir DIR --start "YYYY-MM-DD HH:MM:SS" --run SECONDS
-                  [--platform nt|9x] [--jitter MS]
+                  [--platform nt|9x] [--jitter MS] [--instance 1|2]
                   [--at SECONDS "set-clock YYYY-MM-DD HH:MM:SS"] [--at SECONDS "sleep SECONDS"]
                   [--at SECONDS "menu PATH"] [--at SECONDS "press TForm3/CAPTION"]
                   [--at SECONDS "select TForm3/StringGrid1 ROW"]
@@ -166,6 +178,8 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
   --platform nt|9x  the NT family (default) or Windows 95/98/ME.
   --jitter MS       every 1000 ms timer fires MS milliseconds late, each tick
                     later than the last, as real timers drift.
+  --instance 1|2    2: the program starts as a second copy while a first one
+                    runs; it logs "second-instance" and ends ("exit").
   --at SECONDS EVENT
                     runs EVENT that many seconds after the start:
                       "set-clock YYYY-MM-DD HH:MM:SS"  the clock is set;
@@ -258,8 +272,10 @@ file="...\help.chm" topic="power.html" command=0, ...), "open CLASS ..."
 and "close CLASS" for windows, "message "TEXT" -> ANSWER" for message boxes,
 "GetOpenFileName filter="..." flags=0x1004 -> "PATH"" for open-file dialogs,
 the program's own steps ("rebuild", "dodo row=3", "show TForm3", "hide TForm3",
-"query-end-session -> 1"), WinExec cmd="..." show=1, and "exit" when the
-message loop ends.
+"query-end-session -> 1"), WinExec cmd="..." show=1, the start-up service
+("OpenService name=Velmora -> ok" or "-> fail" at start, "ControlService
+name=Velmora control=1 -> ok" or "-> fail" 29 s later), DeleteFile
+file="..." and "exit" when the message loop ends.
 
 Exit code 0, or 2 with this text for bad arguments.
 )";

@@ -21,6 +21,8 @@ struct SimOptions {
   double runSeconds = 0;
   int platformId = 2;
   int jitterMs = 0;
+  // 2: the program starts as a second copy while a first one runs.
+  int instance = 1;
   std::vector<SimEvent> events;
   std::vector<std::pair<std::string, std::string>> answers;
   bool help = false;

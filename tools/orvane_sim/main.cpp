@@ -41,6 +41,7 @@ int runSimulation(const SimOptions& options) {
   world.log().echoTo(&std::cout);
   world.setPlatformId(options.platformId);
   world.time().setJitter(options.jitterMs);
+  world.system().setOtherCopyRunning(options.instance == 2);
   for (const auto& [what, answer] : options.answers) world.ui().setAnswer(what, answer);
 
   Program program(world.platform(), world.ui());

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/sim/event_log.h"
+
 namespace orvane {
 
 SimFiles::SimFiles(std::filesystem::path programDirectory)
@@ -68,6 +70,7 @@ bool SimFiles::fileExists(const std::filesystem::path& path) {
 }
 
 bool SimFiles::removeFile(const std::filesystem::path& path) {
+  if (log_ != nullptr) log_->add("DeleteFile file=" + quotedGbk(toWindowsPath(path)));
   std::error_code error;
   return std::filesystem::remove(path, error) && !error;
 }

@@ -3,7 +3,7 @@
 // directory and its "system" subdirectory the Windows system directory. The
 // program sees them as Windows paths the way Wine shows a Unix directory
 // ("Z:\tmp\run"), and paths it hands to the shell map back the same way.
-// Tests can make writes to a file fail.
+// Tests can make writes to a file fail. Deleting a file is logged.
 
 #include <filesystem>
 #include <set>
@@ -12,9 +12,12 @@
 
 namespace orvane {
 
+class EventLog;
+
 class SimFiles : public FileSystem {
  public:
   explicit SimFiles(std::filesystem::path programDirectory);
+  void setLog(EventLog* log) { log_ = log; }
 
   // Every write or move onto this file fails from now on.
   void refuseWritesTo(const std::filesystem::path& path) { refused_.insert(path.lexically_normal()); }
@@ -39,6 +42,7 @@ class SimFiles : public FileSystem {
 
   std::filesystem::path programDirectory_;
   std::set<std::filesystem::path> refused_;
+  EventLog* log_ = nullptr;
 };
 
 }  // namespace orvane

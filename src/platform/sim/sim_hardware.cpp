@@ -11,9 +11,10 @@ std::optional<ServiceHandle> SimHardware::openManager() { return kManager; }
 std::optional<ServiceHandle> SimHardware::openService(ServiceHandle, const std::string& name) {
   const bool driver = name == kDriverService;
   if (driver ? driverState_ == SimDriverState::Absent : services_.count(name) == 0) {
-    log_.add("OpenService name=" + name + " -> missing");
+    log_.add("OpenService name=" + name + " -> fail");
     return std::nullopt;
   }
+  log_.add("OpenService name=" + name + " -> ok");
   handles_.push_back(name);
   return static_cast<ServiceHandle>(handles_.size() + 1);
 }
@@ -46,17 +47,22 @@ bool SimHardware::startService(ServiceHandle service) {
 
 bool SimHardware::stopService(ServiceHandle service) {
   const std::string name = serviceName(service);
-  log_.add("ControlService name=" + name + " control=stop");
   auto found = services_.find(name);
-  if (found == services_.end() || found->second != ServiceState::Running) return false;
-  found->second = ServiceState::Stopped;
-  return true;
+  const bool stops = found != services_.end() && found->second == ServiceState::Running;
+  log_.add("ControlService name=" + name + " control=1 -> " + (stops ? "ok" : "fail"));
+  if (stops) found->second = stopPendingQueries_[name] > 0 ? ServiceState::StopPending : ServiceState::Stopped;
+  return stops;
 }
 
 std::optional<ServiceState> SimHardware::queryServiceState(ServiceHandle service) {
-  auto found = services_.find(serviceName(service));
+  const std::string name = serviceName(service);
+  auto found = services_.find(name);
   if (found == services_.end()) return std::nullopt;
-  return found->second;
+  const ServiceState reported = found->second;
+  if (reported == ServiceState::StopPending && --stopPendingQueries_[name] <= 0) {
+    found->second = ServiceState::Stopped;
+  }
+  return reported;
 }
 
 bool SimHardware::openDriver() {

@@ -25,6 +25,9 @@ class SimHardware : public ServiceApi, public PortApi {
 
   void setDriverState(SimDriverState state) { driverState_ = state; }
   void addService(const std::string& name, ServiceState state) { services_[name] = state; }
+  // After a stop request the service reports SERVICE_STOP_PENDING to this
+  // many status queries before it reports SERVICE_STOPPED.
+  void setStopPendingQueries(const std::string& name, int queries) { stopPendingQueries_[name] = queries; }
   void setCmos(const std::array<std::uint8_t, 128>& bytes) { cmos_ = bytes; }
   const std::array<std::uint8_t, 128>& cmos() const { return cmos_; }
   void setBiosRom(std::vector<std::uint8_t> rom) { biosRom_ = std::move(rom); }
@@ -60,6 +63,7 @@ class SimHardware : public ServiceApi, public PortApi {
   SimDriverState driverState_ = SimDriverState::Absent;
   bool driverOpen_ = false;
   std::map<std::string, ServiceState> services_;
+  std::map<std::string, int> stopPendingQueries_;
   std::vector<std::string> handles_;  // service handle N names handles_[N - 2]
   std::array<std::uint8_t, 128> cmos_{};
   std::uint8_t cmosIndex_ = 0;

@@ -13,15 +13,20 @@ class SimSystem : public SystemInfo {
 
   void setPlatformId(int id) { platformId_ = id; }
   void setUserName(std::string name) { userName_ = std::move(name); }
+  // Another copy of the program runs already.
+  void setOtherCopyRunning(bool running) { otherCopyRunning_ = running; }
 
   int platformId() const override { return platformId_; }
   std::string userName() override { return userName_; }
   void trimWorkingSet() override;
+  bool claimRunningCopy() override { return !otherCopyRunning_; }
+  void showRunningCopy() override {}
 
  private:
   EventLog& log_;
   int platformId_ = static_cast<int>(PlatformFamily::NT);
   std::string userName_ = "Administrator";
+  bool otherCopyRunning_ = false;
 };
 
 }  // namespace orvane

@@ -73,6 +73,8 @@ class SimTime : public ClockApi {
   TimeZoneState timeZone() override { return zone_; }
   bool setLocalTime(DateTime local) override;
   bool setSystemTime(DateTime utc) override;
+  // Like the machine's sleep: the timers that fell due fire once afterwards.
+  void pauseThread(std::uint32_t milliseconds) override { sleep(milliseconds); }
 
  private:
   struct TimerKey {

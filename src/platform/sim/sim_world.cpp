@@ -23,6 +23,7 @@ SimWorld::SimWorld(const std::filesystem::path& directory, DateTime start)
       ui_(time_, log_),
       platform_{system_, files_, time_, power_, shell_, registry_, hardware_, hardware_, network_, network_, secrets_} {
   time_.setLog(&log_);
+  files_.setLog(&log_);
   time_.setHandlerRunner([this](const std::function<void()>& handler) { ui_.runHandler(handler); });
   loadInputs();
 }

@@ -72,4 +72,6 @@ bool Win32Clock::setSystemTime(DateTime utc) {
   return SetSystemTime(&time) != 0;
 }
 
+void Win32Clock::pauseThread(std::uint32_t milliseconds) { Sleep(milliseconds); }
+
 }  // namespace orvane

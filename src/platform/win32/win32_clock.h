@@ -15,6 +15,7 @@ class Win32Clock : public ClockApi {
   TimeZoneState timeZone() override;
   bool setLocalTime(DateTime local) override;
   bool setSystemTime(DateTime utc) override;
+  void pauseThread(std::uint32_t milliseconds) override;
 };
 
 }  // namespace orvane

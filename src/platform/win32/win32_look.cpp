@@ -63,8 +63,8 @@ HFONT MessageFont::at(unsigned dpi) {
   return font_;
 }
 
-HICON programIcon(int size) {
-  HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED);
+HICON programIcon(int size, int resourceId) {
+  HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_ICON, size, size, LR_SHARED);
   return icon != nullptr ? static_cast<HICON>(icon) : LoadIconW(nullptr, IDI_APPLICATION);
 }
 

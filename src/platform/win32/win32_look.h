@@ -29,10 +29,15 @@ class MessageFont {
   unsigned dpi_ = 0;
 };
 
-// The program's icon (resource 1) in the size nearest to `size` pixels, or
-// the system's application icon where the executable has none. Shared: it
-// is never destroyed.
-HICON programIcon(int size);
+// The program's icons: resource 1, and resource 2 that the tray shows while a
+// mouse button is held on its icon.
+constexpr int kProgramIcon = 1;
+constexpr int kPressedTrayIcon = 2;
+
+// One of the program's icons in the size nearest to `size` pixels, or the
+// system's application icon where the executable has none. Shared: it is
+// never destroyed.
+HICON programIcon(int size, int resourceId = kProgramIcon);
 
 // Gives the font to every child window of `parent`.
 void setChildFonts(HWND parent, HFONT font);
