@@ -16,8 +16,8 @@
 #include "platform/platform.h"
 #include "power/power_system.h"
 #include "scheduler/task_system.h"
-#include "wakeup/power_on_alarm_api.h"
 #include "wakeup/power_on_wizard.h"
+#include "wakeup/wakeup_system.h"
 
 namespace orvane {
 
@@ -26,7 +26,7 @@ namespace orvane {
 // reverse; showing "    定时任务    " hides both.
 enum class MainPage { PowerOn, Tasks, Advanced };
 
-class MainForm : public Form, private PowerOnAlarmApi {
+class MainForm : public Form {
  public:
   static constexpr const char* kWindowClass = "TForm3";
 
@@ -58,6 +58,8 @@ class MainForm : public Form, private PowerOnAlarmApi {
   // "    开机设定    ": the weekly plan and times, the dated power-on list, and
   // the check after start.
   DailyPowerSystem& dailyPower() { return dailyPower_; }
+  // The port driver, the CMOS and its power-on alarm.
+  WakeupSystem& wakeup() { return wakeup_; }
   // The main window's timers, as the subsystems start and stop them.
   MainTimers& timers() { return parts_; }
 
@@ -99,13 +101,11 @@ class MainForm : public Form, private PowerOnAlarmApi {
   void openHelp();
   // "电源管理选项" and the tray's "电源管理".
   void openPowerOptions();
-  // Seams that later subsystems fill. "网络原子钟对时" opens the clock
-  // window of the clock synchronisation; the wizard and uninstall set and
-  // clear the CMOS alarm through the wake-up hardware. Until those exist,
-  // they do nothing.
+  // A seam that a later subsystem fills: "网络原子钟对时" opens the clock
+  // window of the clock synchronisation. Until it exists, it does nothing.
   void openClockWindow() {}
-  void SetPowerOnAlarm(int, int) override {}
-  void ClearPowerOnAlarm() override {}
+  // Uninstall's clearing of the CMOS alarm.
+  void ClearPowerOnAlarm() { wakeup_.alarm().ClearPowerOnAlarm(); }
   // The tray's "添加新任务": the password prompt when the settings need the
   // password; unless it was cancelled, the editor for a new task.
   void eeClick();
@@ -126,7 +126,8 @@ class MainForm : public Form, private PowerOnAlarmApi {
   PowerSystem power_{platform_, ui(), parts_};
   TaskSystem tasks_{platform_, ui(), parts_, power_};
   DailyPowerSystem dailyPower_{platform_, ui(), parts_, power_};
-  PowerOnWizard powerOnWizard_{platform_, ui(), power_, dailyPower_, *this};
+  WakeupSystem wakeup_{platform_, ui(), power_};
+  PowerOnWizard powerOnWizard_{platform_, ui(), power_, dailyPower_, wakeup_.alarm()};
   Menu menuBar_;
   Menu trayMenu_;
   bool shown_ = false;

@@ -1,6 +1,7 @@
 #include "dailypower/startup_power_check.h"
 
 #include "common/errors.h"
+#include "common/stored_number.h"
 #include "dailypower/power_on_date_file.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
@@ -16,18 +17,6 @@ constexpr const char* kNoPowerOnToday = "今天没有开机任务！";
 constexpr SettingKey kAlarmHour{wake_ini::kPowerOnHour.section, wake_ini::kPowerOnHour.key, ""};
 constexpr SettingKey kAlarmMinute{wake_ini::kPowerOnMinute.section, wake_ini::kPowerOnMinute.key, ""};
 constexpr SettingKey kAlarmSecond{wake_ini::kPowerOnSecond.section, wake_ini::kPowerOnSecond.key, ""};
-
-// A decimal integer as the stored text holds it; a text that does not read
-// is a conversion error in the error box.
-int storedNumber(const std::string& text) {
-  try {
-    std::size_t used = 0;
-    const int value = std::stoi(text, &used);
-    if (used == text.size()) return value;
-  } catch (const std::exception&) {
-  }
-  throw OperationError("'" + text + "' is not a valid integer value");
-}
 }  // namespace
 
 bool justSwitchedOnByAlarm(int hour, int minute, const TimeOfDay& now) {

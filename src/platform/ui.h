@@ -37,6 +37,8 @@ class Ui {
   virtual MessageAnswer showMessage(const std::string& text, MessageButtons buttons) = 0;
   // The platform message box: caption "Orvane", exclamation icon, OK.
   virtual void showWarningBox(const std::string& text) = 0;
+  // A plain message box: caption "Orvane", no icon, OK.
+  virtual void showPlainMessage(const std::string& text) = 0;
   // The general error handler: shows what an OperationError carried.
   virtual void showError(const std::string& text) = 0;
   // The open-file dialog, starting with no file name, with this filter

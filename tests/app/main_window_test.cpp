@@ -92,8 +92,10 @@ TEST_F(MainWindowTest, TheShellEntriesOfBothMenusAndUninstall) {
   writeProgramFile("wake.ini", "[wake]\r\net11=112\r\n");
   chooseMenuEntry("工具(&T)/卸载本软件");
   const std::vector<std::string> events = world.log().events();
-  EXPECT_EQ(std::vector<std::string>(events.end() - 2, events.end()),
-            (std::vector<std::string>{shellOpen(programPath("unins000.exe")), "exit"}));
+  EXPECT_EQ(std::vector<std::string>(events.end() - 4, events.end()),
+            (std::vector<std::string>{"CmosWrite index=0 value=0", "message \"定时开机功能已经取消！\" -> 确定",
+                                      shellOpen(programPath("unins000.exe")), "exit"}));
+  EXPECT_TRUE(world.log().contains("CmosWrite index=112 value=0"));
 }
 
 TEST_F(MainWindowTest, ATrayStartShowsOnlyTheIconUntilTheDoubleClick) {

@@ -22,8 +22,8 @@ class StartupTest : public SimTest {
 
 TEST_F(StartupTest, AFirstStartOpensTheServiceAfterTheScheduleAndShowsTheWindowLast) {
   run(1);
-  EXPECT_EQ(world.log().events(),
-            (std::vector<std::string>{"open TForm3", "rebuild", "OpenService name=Velmora -> fail", "show TForm3"}));
+  EXPECT_EQ(world.log().events(), (std::vector<std::string>{"open TForm3", "rebuild", "OpenSCManager -> ok",
+                                                            "OpenService name=Velmora -> fail", "show TForm3"}));
 }
 
 TEST_F(StartupTest, OnWindows9xTheServiceProgramIsDeletedFirst) {
@@ -31,7 +31,7 @@ TEST_F(StartupTest, OnWindows9xTheServiceProgramIsDeletedFirst) {
   run(1);
   const std::string deleted =
       "DeleteFile file=\"" + gbkToUtf8(world.files().programDirectoryText()) + "\\Velmora.exe\"";
-  EXPECT_EQ(world.log().events(), (std::vector<std::string>{"open TForm3", deleted, "rebuild",
+  EXPECT_EQ(world.log().events(), (std::vector<std::string>{"open TForm3", deleted, "rebuild", "OpenSCManager -> ok",
                                                             "OpenService name=Velmora -> fail", "show TForm3"}));
 }
 

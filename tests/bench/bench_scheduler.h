@@ -40,6 +40,7 @@ class QuietUi : public Ui {
   void stopTimer(TimerOwner&, int) override {}
   MessageAnswer showMessage(const std::string&, MessageButtons) override { return MessageAnswer::Ok; }
   void showWarningBox(const std::string&) override {}
+  void showPlainMessage(const std::string&) override {}
   void showError(const std::string&) override {}
   std::optional<std::string> chooseExistingFile(const std::string&) override { return std::nullopt; }
   int showModal(Form&) override { return 0; }

@@ -1,5 +1,6 @@
 #include "orvane_sim/command_line.h"
 
+#include <cctype>
 #include <cstdlib>
 
 #include "orvane_sim/main_window_controls.h"
@@ -17,13 +18,14 @@ std::optional<double> parseNumber(const std::string& text) {
 }
 
 bool validEvent(const std::string& text) {
-  if (text == "close" || text == "end-session" || text == "tray-double-click") return true;
+  if (text == "close" || text == "end-session" || text == "tray-double-click" || text == "clear-alarm") return true;
   const auto space = text.find(' ');
   if (space == std::string::npos) return false;
   const std::string verb = text.substr(0, space);
   const std::string argument = text.substr(space + 1);
   if (verb == "set-clock") return parseDateTime(argument).has_value();
   if (verb == "sleep") return parseNumber(argument).has_value();
+  if (verb == "set-alarm") return parseAlarmTime(argument).has_value();
   if (verb == "menu") return !argument.empty();
   return isMainWindowControlEvent(verb, argument);
 }
@@ -54,6 +56,8 @@ class Parser {
         if (takeNumber(jitter)) options.jitterMs = static_cast<int>(jitter);
       } else if (flag == "--instance") {
         takeInstance(options);
+      } else if (flag == "--port-driver") {
+        takePortDriver(options);
       } else if (flag == "--at") {
         takeEvent(options);
       } else if (flag == "--answer") {
@@ -124,6 +128,23 @@ class Parser {
     }
   }
 
+  void takePortDriver(SimOptions& options) {
+    static const std::pair<const char*, SimDriverState> kStates[] = {
+        {"running", SimDriverState::Running}, {"stopped", SimDriverState::Stopped},
+        {"absent", SimDriverState::Absent},   {"denied", SimDriverState::AccessDenied},
+        {"broken", SimDriverState::Broken},
+    };
+    std::string text;
+    if (!takeValue(text)) return;
+    for (const auto& [name, state] : kStates) {
+      if (text == name) {
+        options.portDriver = state;
+        return;
+      }
+    }
+    fail("--port-driver is running, stopped, absent, denied or broken");
+  }
+
   void takeEvent(SimOptions& options) {
     double seconds = 0;
     std::string text;
@@ -150,6 +171,18 @@ class Parser {
 
 }  // namespace
 
+std::optional<std::pair<int, int>> parseAlarmTime(const std::string& text) {
+  const bool shaped = text.size() == 5 && text[2] == ':' && std::isdigit(static_cast<unsigned char>(text[0])) &&
+                      std::isdigit(static_cast<unsigned char>(text[1])) &&
+                      std::isdigit(static_cast<unsigned char>(text[3])) &&
+                      std::isdigit(static_cast<unsigned char>(text[4]));
+  if (!shaped) return std::nullopt;
+  const int hour = std::stoi(text.substr(0, 2));
+  const int minute = std::stoi(text.substr(3, 2));
+  if (hour > 23 || minute > 59) return std::nullopt;
+  return std::make_pair(hour, minute);
+}
+
 std::optional<SimOptions> parseSimCommandLine(const std::vector<std::string>& arguments, std::string& error) {
   error.clear();
   return Parser(arguments, error).parse();
@@ -158,10 +191,12 @@ std::optional<SimOptions> parseSimCommandLine(const std::vector<std::string>& ar
 const char* simUsage() {
   return R"(Usage: orvane-sim --dir DIR --start "YYYY-MM-DD HH:MM:SS" --run SECONDS
                   [--platform nt|9x] [--jitter MS] [--instance 1|2]
+                  [--port-driver running|stopped|absent|denied|broken]
                   [--at SECONDS "set-clock YYYY-MM-DD HH:MM:SS"] [--at SECONDS "sleep SECONDS"]
                   [--at SECONDS "menu PATH"] [--at SECONDS "press TForm3/CAPTION"]
                   [--at SECONDS "select TForm3/StringGrid1 ROW"]
                   [--at SECONDS "type TForm3/NAME VALUE"]
+                  [--at SECONDS "set-alarm HH:MM"] [--at SECONDS clear-alarm]
                   [--at SECONDS close|end-session|tray-double-click] [--answer WHAT=ANSWER]...
 
 Runs the program's logic against a simulated Windows and prints, one line per
@@ -171,8 +206,10 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                     di.wav, ...); DIR/system/ plays the Windows system directory
                     (deskward.ini). Optional inputs: DIR/processes.txt (running
                     processes, one "PID EXECUTABLE-PATH" per line), DIR/cmos.bin
-                    (128 bytes of CMOS), DIR/bios.bin (65,536 bytes, F0000-FFFFF).
-                    The program's writes go to DIR.
+                    (128 bytes of CMOS; missing: all zero), DIR/bios.bin (65,536
+                    bytes, F0000-FFFFF). The program's writes go to DIR, and
+                    the CMOS is written back to DIR/cmos.bin when the run ends
+                    (unless there was none and no byte changed).
   --start TIME      the local time at which the program starts.
   --run SECONDS     how long virtual time runs after the start.
   --platform nt|9x  the NT family (default) or Windows 95/98/ME.
@@ -180,6 +217,13 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                     later than the last, as real timers drift.
   --instance 1|2    2: the program starts as a second copy while a first one
                     runs; it logs "second-instance" and ends ("exit").
+  --port-driver STATE
+                    the port driver's service (NT family): running (default;
+                    its device opens), stopped (it starts when asked), absent
+                    (not installed; creating it leaves it stopped), denied (no
+                    administrator rights: the service control manager refuses
+                    access and the device does not open), broken (the device
+                    opens but every port request fails with error 31).
   --at SECONDS EVENT
                     runs EVENT that many seconds after the start:
                       "set-clock YYYY-MM-DD HH:MM:SS"  the clock is set;
@@ -189,6 +233,12 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                       "end-session"    Windows asks whether the session may end;
                       "tray-double-click"
                                        the tray icon is double-clicked;
+                      "set-alarm HH:MM"  the CMOS power-on alarm is set to
+                                       that time, as the wizard sets it (its
+                                       questions are answered as message
+                                       boxes are);
+                      "clear-alarm"    the CMOS power-on alarm is cleared, as
+                                       uninstall clears it;
                       "menu PATH"      a menu entry is chosen by its captions:
                                        "文件(&F)/关机" in the menu bar,
                                        "tray/快速执行/重启" or
@@ -267,8 +317,12 @@ label4="今天没有开机任务！"".
 Log events: platform calls by their Windows names (ExitWindowsEx flags=13
 reserved=0, SetSystemPowerState suspend=1 force=1, ShellExecute verb=open
 file="..." dir="...", TerminateProcess pid=12, sndPlaySound file=... flags=3,
-SetWaitableTimer due=..., CmosWrite index=112 value=1, HtmlHelp
-file="...\help.chm" topic="power.html" command=0, ...), "open CLASS ..."
+SetWaitableTimer due=..., CmosRead index=84 value=0, CmosWrite index=84 value=1
+(decimal, every CMOS byte in order), CreateFile name="\\.\PortTalk" -> ok|fail,
+OpenSCManager -> ok|denied, OpenService name=PortTalk -> ok|fail,
+CreateService name=PortTalk type=1 start=3 error=1 path="...",
+StartService name=PortTalk -> ok|ERROR, HtmlHelp file="...\help.chm"
+topic="power.html" command=0, ...), "open CLASS ..."
 and "close CLASS" for windows, "message "TEXT" -> ANSWER" for message boxes,
 "GetOpenFileName filter="..." flags=0x1004 -> "PATH"" for open-file dialogs,
 the program's own steps ("rebuild", "dodo row=3", "show TForm3", "hide TForm3",

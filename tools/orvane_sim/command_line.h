@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "common/date_time.h"
+#include "platform/sim/sim_hardware.h"
 
 namespace orvane {
 
 struct SimEvent {
   double atSeconds = 0;
-  std::string text;  // "set-clock …", "sleep …", "menu …", "press …", "select …", "type …"
+  std::string
+      text;  // "set-clock …", "sleep …", "menu …", "press …", "select …", "type …", "set-alarm HH:MM", "clear-alarm"
 };
 
 struct SimOptions {
@@ -23,10 +25,14 @@ struct SimOptions {
   int jitterMs = 0;
   // 2: the program starts as a second copy while a first one runs.
   int instance = 1;
+  SimDriverState portDriver = SimDriverState::Running;
   std::vector<SimEvent> events;
   std::vector<std::pair<std::string, std::string>> answers;
   bool help = false;
 };
+
+// "set-alarm HH:MM": the hour and minute, when the text is such a time.
+std::optional<std::pair<int, int>> parseAlarmTime(const std::string& text);
 
 // Nothing (with `error` set) when the arguments are not understood.
 std::optional<SimOptions> parseSimCommandLine(const std::vector<std::string>& arguments, std::string& error);

@@ -26,6 +26,11 @@ void scheduleEvent(SimWorld& world, Program& program, const SimEvent& event) {
       world.setClock(parseDateTime(argument).value_or(DateTime()));
     } else if (verb == "sleep") {
       world.sleep(std::stod(argument));
+    } else if (verb == "set-alarm") {
+      const auto time = parseAlarmTime(argument).value_or(std::make_pair(0, 0));
+      program.mainForm().wakeup().alarm().SetPowerOnAlarm(time.first, time.second);
+    } else if (verb == "clear-alarm") {
+      program.mainForm().wakeup().alarm().ClearPowerOnAlarm();
     } else if (verb != "menu") {
       runMainWindowControlEvent(program.mainForm(), verb, argument);
     } else {
@@ -42,6 +47,7 @@ int runSimulation(const SimOptions& options) {
   world.setPlatformId(options.platformId);
   world.time().setJitter(options.jitterMs);
   world.system().setOtherCopyRunning(options.instance == 2);
+  world.hardware().setDriverState(options.portDriver);
   for (const auto& [what, answer] : options.answers) world.ui().setAnswer(what, answer);
 
   Program program(world.platform(), world.ui());
@@ -50,6 +56,7 @@ int runSimulation(const SimOptions& options) {
     world.log().add("start");
     program.start();
   });
+  world.saveCmos();
   return 0;
 }
 

@@ -6,11 +6,24 @@ namespace orvane {
 
 SimHardware::SimHardware(EventLog& log) : log_(log) {}
 
-std::optional<ServiceHandle> SimHardware::openManager() { return kManager; }
+std::optional<ServiceHandle> SimHardware::openManager() {
+  if (driverState_ == SimDriverState::AccessDenied) {
+    log_.add("OpenSCManager -> denied");
+    lastError_ = win_error::kAccessDenied;
+    return std::nullopt;
+  }
+  log_.add("OpenSCManager -> ok");
+  return kManager;
+}
+
+bool SimHardware::driverServiceExists() const {
+  return driverState_ != SimDriverState::Absent && driverState_ != SimDriverState::AccessDenied;
+}
 
 std::optional<ServiceHandle> SimHardware::openService(ServiceHandle, const std::string& name) {
-  const bool driver = name == kDriverService;
-  if (driver ? driverState_ == SimDriverState::Absent : services_.count(name) == 0) {
+  const bool exists = name == kDriverService ? driverServiceExists() : services_.count(name) != 0;
+  if (!exists) {
+    lastError_ = win_error::kServiceDoesNotExist;
     log_.add("OpenService name=" + name + " -> fail");
     return std::nullopt;
   }
@@ -19,12 +32,22 @@ std::optional<ServiceHandle> SimHardware::openService(ServiceHandle, const std::
   return static_cast<ServiceHandle>(handles_.size() + 1);
 }
 
-std::optional<ServiceHandle> SimHardware::createKernelDriverService(ServiceHandle manager, const std::string& name,
-                                                                    const std::string& binaryPath) {
-  log_.add("CreateService name=" + name + " path=" + quoted(binaryPath));
-  if (driverState_ == SimDriverState::AccessDenied) return std::nullopt;
-  if (name == kDriverService && driverState_ == SimDriverState::Absent) driverState_ = SimDriverState::Stopped;
-  return openService(manager, name);
+std::optional<ServiceHandle> SimHardware::createService(ServiceHandle, const ServiceDefinition& definition) {
+  log_.add("CreateService name=" + definition.name + " type=" + std::to_string(definition.type) +
+           " start=" + std::to_string(definition.startType) + " error=" + std::to_string(definition.errorControl) +
+           " path=" + quoted(definition.binaryPath));
+  const bool driver = definition.name == kDriverService;
+  if (driver ? driverServiceExists() : services_.count(definition.name) != 0) {
+    lastError_ = win_error::kServiceExists;
+    return std::nullopt;
+  }
+  if (driver) {
+    driverState_ = SimDriverState::Stopped;
+  } else {
+    services_[definition.name] = ServiceState::Stopped;
+  }
+  handles_.push_back(definition.name);
+  return static_cast<ServiceHandle>(handles_.size() + 1);
 }
 
 std::string SimHardware::serviceName(ServiceHandle handle) const {
@@ -32,17 +55,27 @@ std::string SimHardware::serviceName(ServiceHandle handle) const {
   return index < handles_.size() ? handles_[index] : std::string();
 }
 
+bool SimHardware::startDriverService() {
+  if (driverState_ != SimDriverState::Stopped) {
+    lastError_ = win_error::kServiceAlreadyRunning;
+    return false;
+  }
+  driverState_ = SimDriverState::Running;
+  return true;
+}
+
 bool SimHardware::startService(ServiceHandle service) {
   const std::string name = serviceName(service);
-  log_.add("StartService name=" + name);
+  bool started = false;
   if (name == kDriverService) {
-    if (driverState_ != SimDriverState::Stopped) return driverState_ == SimDriverState::Running;
-    driverState_ = SimDriverState::Running;
-    return true;
+    started = startDriverService();
+  } else if (services_.count(name) != 0) {
+    started = services_[name] != ServiceState::Running;
+    if (!started) lastError_ = win_error::kServiceAlreadyRunning;
+    services_[name] = ServiceState::Running;
   }
-  if (services_.count(name) == 0) return false;
-  services_[name] = ServiceState::Running;
-  return true;
+  log_.add("StartService name=" + name + " -> " + (started ? "ok" : std::to_string(lastError_)));
+  return started;
 }
 
 bool SimHardware::stopService(ServiceHandle service) {
@@ -66,27 +99,36 @@ std::optional<ServiceState> SimHardware::queryServiceState(ServiceHandle service
 }
 
 bool SimHardware::openDriver() {
-  driverOpen_ = driverState_ == SimDriverState::Running;
-  log_.add(std::string("CreateFile device=PortTalk") + (driverOpen_ ? "" : " -> failed"));
+  driverOpen_ = driverState_ == SimDriverState::Running || driverState_ == SimDriverState::Broken;
+  log_.add(std::string("CreateFile name=\"\\\\.\\PortTalk\" -> ") + (driverOpen_ ? "ok" : "fail"));
   return driverOpen_;
 }
 
 void SimHardware::closeDriver() { driverOpen_ = false; }
 
+bool SimHardware::driverRequestFails() {
+  if (driverOpen_ && driverState_ != SimDriverState::Broken) return false;
+  lastError_ = win_error::kGeneralFailure;
+  return true;
+}
+
 std::optional<std::uint8_t> SimHardware::driverReadPort(std::uint16_t port) {
-  if (!driverOpen_) return std::nullopt;
+  if (driverRequestFails()) return std::nullopt;
   return readPort(port);
 }
 
 bool SimHardware::driverWritePort(std::uint16_t port, std::uint8_t value) {
-  if (!driverOpen_) return false;
+  if (driverRequestFails()) return false;
   writePort(port, value);
   return true;
 }
 
-std::uint8_t SimHardware::directReadPort(std::uint16_t port) { return readPort(port); }
+std::optional<std::uint8_t> SimHardware::directReadPort(std::uint16_t port) { return readPort(port); }
 
-void SimHardware::directWritePort(std::uint16_t port, std::uint8_t value) { writePort(port, value); }
+bool SimHardware::directWritePort(std::uint16_t port, std::uint8_t value) {
+  writePort(port, value);
+  return true;
+}
 
 std::uint8_t SimHardware::readPort(std::uint16_t port) {
   if (port != kCmosDataPort) return 0xFF;

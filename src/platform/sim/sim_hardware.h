@@ -1,7 +1,7 @@
 #pragma once
 // Simulated services and ports: the service control manager with named
-// services and their states, the port driver's device, 128 bytes of CMOS
-// behind ports 0x70/0x71, and a BIOS ROM image.
+// services and their states, the port driver's service and device, 128
+// bytes of CMOS behind ports 0x70/0x71, and a BIOS ROM image.
 
 #include <array>
 #include <map>
@@ -14,7 +14,12 @@ namespace orvane {
 
 class EventLog;
 
-enum class SimDriverState { Absent, Stopped, Running, AccessDenied };
+// The port driver's service: running (its device opens), stopped (it
+// starts when asked), absent (not installed; creating it leaves it
+// stopped), access denied (no administrator rights: the service control
+// manager refuses access and the device does not open), or broken (the
+// device opens but every port request fails with error 31).
+enum class SimDriverState { Absent, Stopped, Running, AccessDenied, Broken };
 
 class SimHardware : public ServiceApi, public PortApi {
  public:
@@ -24,6 +29,7 @@ class SimHardware : public ServiceApi, public PortApi {
   explicit SimHardware(EventLog& log);
 
   void setDriverState(SimDriverState state) { driverState_ = state; }
+  SimDriverState driverState() const { return driverState_; }
   void addService(const std::string& name, ServiceState state) { services_[name] = state; }
   // After a stop request the service reports SERVICE_STOP_PENDING to this
   // many status queries before it reports SERVICE_STOPPED.
@@ -35,8 +41,7 @@ class SimHardware : public ServiceApi, public PortApi {
   // ServiceApi
   std::optional<ServiceHandle> openManager() override;
   std::optional<ServiceHandle> openService(ServiceHandle manager, const std::string& name) override;
-  std::optional<ServiceHandle> createKernelDriverService(ServiceHandle manager, const std::string& name,
-                                                         const std::string& binaryPath) override;
+  std::optional<ServiceHandle> createService(ServiceHandle manager, const ServiceDefinition& definition) override;
   bool startService(ServiceHandle service) override;
   bool stopService(ServiceHandle service) override;
   std::optional<ServiceState> queryServiceState(ServiceHandle service) override;
@@ -47,8 +52,10 @@ class SimHardware : public ServiceApi, public PortApi {
   void closeDriver() override;
   std::optional<std::uint8_t> driverReadPort(std::uint16_t port) override;
   bool driverWritePort(std::uint16_t port, std::uint8_t value) override;
-  std::uint8_t directReadPort(std::uint16_t port) override;
-  void directWritePort(std::uint16_t port, std::uint8_t value) override;
+  std::optional<std::uint8_t> directReadPort(std::uint16_t port) override;
+  bool directWritePort(std::uint16_t port, std::uint8_t value) override;
+  // Shared by both interfaces, as GetLastError is.
+  std::uint32_t lastError() override { return lastError_; }
   std::vector<std::uint8_t> readBiosRom() override { return biosRom_; }
 
  private:
@@ -56,12 +63,16 @@ class SimHardware : public ServiceApi, public PortApi {
   static constexpr const char* kDriverService = "PortTalk";
 
   std::string serviceName(ServiceHandle handle) const;
+  bool driverServiceExists() const;
+  bool startDriverService();
+  bool driverRequestFails();
   std::uint8_t readPort(std::uint16_t port);
   void writePort(std::uint16_t port, std::uint8_t value);
 
   EventLog& log_;
-  SimDriverState driverState_ = SimDriverState::Absent;
+  SimDriverState driverState_ = SimDriverState::Running;
   bool driverOpen_ = false;
+  std::uint32_t lastError_ = 0;
   std::map<std::string, ServiceState> services_;
   std::map<std::string, int> stopPendingQueries_;
   std::vector<std::string> handles_;  // service handle N names handles_[N - 2]

@@ -30,14 +30,21 @@ SimWorld::SimWorld(const std::filesystem::path& directory, DateTime start)
 
 void SimWorld::loadInputs() {
   if (auto processes = files_.readFile(files_.programDirectory() / "processes.txt")) shell_.loadProcesses(*processes);
-  if (auto cmos = files_.readFile(files_.programDirectory() / "cmos.bin")) {
+  if (auto cmos = files_.readFile(cmosFile())) {
     std::array<std::uint8_t, 128> bytes{};
     std::copy_n(cmos->begin(), std::min(cmos->size(), bytes.size()), bytes.begin());
     hardware_.setCmos(bytes);
+    loadedCmos_ = bytes;
   }
   if (auto bios = files_.readFile(files_.programDirectory() / "bios.bin")) {
     hardware_.setBiosRom(std::vector<std::uint8_t>(bios->begin(), bios->end()));
   }
+}
+
+void SimWorld::saveCmos() {
+  const auto& cmos = hardware_.cmos();
+  if (!loadedCmos_ && cmos == std::array<std::uint8_t, 128>{}) return;
+  files_.writeFileFlushed(cmosFile(), std::string(cmos.begin(), cmos.end()));
 }
 
 void SimWorld::setPlatformId(int id) {

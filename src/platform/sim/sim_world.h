@@ -5,8 +5,11 @@
 // answers for message boxes and windows, and the log of everything the
 // program did.
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "platform/platform.h"
 #include "platform/sim/event_log.h"
@@ -38,6 +41,10 @@ class SimWorld {
   // then the scripted events and timers, for this many seconds of virtual
   // time from now or until the program quits.
   void run(double seconds, const std::function<void()>& first = {});
+  // Writes the CMOS back to DIR/cmos.bin (128 bytes), so that a caller sees
+  // every change; a run that had no such file and changed no byte leaves
+  // none behind.
+  void saveCmos();
   // Schedules an event this many seconds after the start.
   void at(double seconds, std::function<void()> action);
   // The clock is set, or the machine sleeps, as scripted events do.
@@ -59,6 +66,7 @@ class SimWorld {
 
  private:
   void loadInputs();
+  std::filesystem::path cmosFile() { return files_.programDirectory() / "cmos.bin"; }
 
   SimTime time_;
   EventLog log_;
@@ -72,6 +80,7 @@ class SimWorld {
   SimNetwork network_;
   SimUi ui_;
   Platform platform_;
+  std::optional<std::array<std::uint8_t, 128>> loadedCmos_;
 };
 
 }  // namespace orvane

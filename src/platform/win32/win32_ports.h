@@ -1,13 +1,13 @@
 #pragma once
 // Port I/O on the real Windows: the PortTalk driver's device with its two
-// one-byte requests, and the BIOS ROM through the physical-memory section.
+// one-byte requests, the direct port instructions of Windows 9x/ME, and the
+// BIOS ROM through the physical-memory section.
 //
-// The direct port instructions of Windows 9x/ME cannot run here: this is a
-// 64-bit program, and a 64-bit Windows (like every NT-family system) faults
-// on port instructions in user mode. The direct path therefore reads 0xFF,
-// what an unconnected port returns, and writes nothing; the program takes it
-// only when the platform identifier is not the NT family's, which a 64-bit
-// Windows never reports.
+// The direct port instructions are compiled into the 32-bit build only,
+// the one that can run on Windows 9x/ME. The x86_64 build leaves that path
+// to it: a 64-bit Windows is always of the NT family, whose user mode
+// faults on port instructions, so there the direct requests fail with
+// ERROR_CALL_NOT_IMPLEMENTED and nothing is read or written.
 
 #include <windows.h>
 
@@ -35,6 +35,7 @@ class Win32Ports : public PortApi {
 
  private:
   HANDLE driver_ = INVALID_HANDLE_VALUE;
+  DWORD lastError_ = 0;
 };
 
 }  // namespace orvane

@@ -25,12 +25,11 @@ std::optional<ServiceHandle> Win32Services::openService(ServiceHandle manager, c
   return opened(OpenServiceW(handleOf(manager), gbkToWide(name).c_str(), SERVICE_ALL_ACCESS));
 }
 
-std::optional<ServiceHandle> Win32Services::createKernelDriverService(ServiceHandle manager, const std::string& name,
-                                                                      const std::string& binaryPath) {
-  const std::wstring wideName = gbkToWide(name);
-  return opened(CreateServiceW(handleOf(manager), wideName.c_str(), wideName.c_str(), SERVICE_ALL_ACCESS,
-                               SERVICE_KERNEL_DRIVER, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
-                               gbkToWide(binaryPath).c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
+std::optional<ServiceHandle> Win32Services::createService(ServiceHandle manager, const ServiceDefinition& definition) {
+  return opened(CreateServiceW(handleOf(manager), gbkToWide(definition.name).c_str(),
+                               gbkToWide(definition.displayName).c_str(), definition.access, definition.type,
+                               definition.startType, definition.errorControl, gbkToWide(definition.binaryPath).c_str(),
+                               nullptr, nullptr, nullptr, nullptr, nullptr));
 }
 
 bool Win32Services::startService(ServiceHandle service) { return StartServiceW(handleOf(service), 0, nullptr) != 0; }
@@ -47,5 +46,7 @@ std::optional<ServiceState> Win32Services::queryServiceState(ServiceHandle servi
 }
 
 void Win32Services::closeServiceHandle(ServiceHandle handle) { CloseServiceHandle(handleOf(handle)); }
+
+std::uint32_t Win32Services::lastError() { return GetLastError(); }
 
 }  // namespace orvane

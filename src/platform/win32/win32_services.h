@@ -10,14 +10,12 @@ class Win32Services : public ServiceApi {
  public:
   std::optional<ServiceHandle> openManager() override;
   std::optional<ServiceHandle> openService(ServiceHandle manager, const std::string& name) override;
-  // A demand-start kernel driver with normal error control; the display name
-  // is the service name.
-  std::optional<ServiceHandle> createKernelDriverService(ServiceHandle manager, const std::string& name,
-                                                         const std::string& binaryPath) override;
+  std::optional<ServiceHandle> createService(ServiceHandle manager, const ServiceDefinition& definition) override;
   bool startService(ServiceHandle service) override;
   bool stopService(ServiceHandle service) override;
   std::optional<ServiceState> queryServiceState(ServiceHandle service) override;
   void closeServiceHandle(ServiceHandle handle) override;
+  std::uint32_t lastError() override;
 };
 
 }  // namespace orvane

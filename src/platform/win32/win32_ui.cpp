@@ -151,6 +151,8 @@ MessageAnswer Win32Ui::showMessage(const std::string& text, MessageButtons butto
 
 void Win32Ui::showWarningBox(const std::string& text) { messageBox(text, MB_ICONEXCLAMATION | MB_OK); }
 
+void Win32Ui::showPlainMessage(const std::string& text) { messageBox(text, MB_OK); }
+
 void Win32Ui::showError(const std::string& text) { messageBox(text, MB_ICONERROR | MB_OK); }
 
 // comdlg32 is loaded when the dialog is first opened rather than at start:

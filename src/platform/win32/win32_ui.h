@@ -93,6 +93,7 @@ class Win32Ui : public Ui {
   void stopTimer(TimerOwner& owner, int timerId) override;
   MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
   void showWarningBox(const std::string& text) override;
+  void showPlainMessage(const std::string& text) override;
   void showError(const std::string& text) override;
   std::optional<std::string> chooseExistingFile(const std::string& filter) override;
   int showModal(Form& form) override;
