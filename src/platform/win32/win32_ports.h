@@ -26,8 +26,9 @@ class Win32Ports : public PortApi {
   void closeDriver() override;
   std::optional<std::uint8_t> driverReadPort(std::uint16_t port) override;
   bool driverWritePort(std::uint16_t port, std::uint8_t value) override;
-  std::uint8_t directReadPort(std::uint16_t port) override;
-  void directWritePort(std::uint16_t port, std::uint8_t value) override;
+  std::optional<std::uint8_t> directReadPort(std::uint16_t port) override;
+  bool directWritePort(std::uint16_t port, std::uint8_t value) override;
+  std::uint32_t lastError() override { return lastError_; }
   // The physical-memory method only; when the section is refused the image
   // stays empty (the fallback of the 9x family, a 16-bit dump program, does
   // not run on a 64-bit Windows).
