@@ -17,6 +17,8 @@ MainForm::MainForm(Platform& platform, Ui& ui) : Form(ui), platform_(platform) {
   parts_.add(dailyPower_);
   parts_.add(startupService_);
   parts_.add(workingSetTrim_);
+  // Timer3: after the start-up service's stop.
+  parts_.add(clockSync_);
   buildMenus();
 }
 

@@ -9,6 +9,7 @@
 #include "app/password_gate.h"
 #include "app/startup_parts.h"
 #include "app/startup_service.h"
+#include "clocksync/clock_sync.h"
 #include "dailypower/daily_power_system.h"
 #include "platform/form.h"
 #include "platform/main_window_part.h"
@@ -99,11 +100,11 @@ class MainForm : public Form, private PowerOnAlarmApi {
   void openHelp();
   // "电源管理选项" and the tray's "电源管理".
   void openPowerOptions();
-  // Seams that later subsystems fill. "网络原子钟对时" opens the clock
-  // window of the clock synchronisation; the wizard and uninstall set and
-  // clear the CMOS alarm through the wake-up hardware. Until those exist,
+  // "网络原子钟对时": the clock window of the clock synchronisation.
+  void openClockWindow() { clockSync_.openClockWindow(); }
+  // Seams that a later subsystem fills: the wizard and uninstall set and
+  // clear the CMOS alarm through the wake-up hardware. Until that exists,
   // they do nothing.
-  void openClockWindow() {}
   void SetPowerOnAlarm(int, int) override {}
   void ClearPowerOnAlarm() override {}
   // The tray's "添加新任务": the password prompt when the settings need the
@@ -139,6 +140,7 @@ class MainForm : public Form, private PowerOnAlarmApi {
   LockAtStart lockAtStart_{platform_, advancedPage_};
   StartupService startupService_{platform_, ui()};
   WorkingSetTrim workingSetTrim_{platform_, ui()};
+  ClockSync clockSync_{platform_, ui()};
 };
 
 }  // namespace orvane

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "common/date_time.h"
+#include "platform/clock.h"
+#include "platform/sim/sim_network.h"
 
 namespace orvane {
 
@@ -25,6 +27,9 @@ struct SimOptions {
   int instance = 1;
   std::vector<SimEvent> events;
   std::vector<std::pair<std::string, std::string>> answers;
+  std::vector<std::pair<std::string, SimTimeServer>> timeServers;  // host (GBK) and server
+  int roundTripMs = SimNetwork::kDefaultRoundTripMs;
+  std::optional<TimeZoneState> timeZone;
   bool help = false;
 };
 
