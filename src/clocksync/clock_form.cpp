@@ -76,7 +76,7 @@ void ClockForm::Button2Click() {
     return;
   }
   // Whether the clock could be set is not reported: the window closes.
-  setLocalClock(platform_, serverTime_.addMilliseconds(kOneSecondMs));
+  setLocalClock(platform_.system, platform_.power, platform_.clock, serverTime_.addMilliseconds(kOneSecondMs));
   close(kResultOk);
 }
 

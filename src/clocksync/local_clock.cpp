@@ -38,10 +38,10 @@ class SystemTimePrivilege {
 };
 }  // namespace
 
-bool setLocalClock(Platform& platform, DateTime local) {
-  if (!isNtFamily(platform.system)) return platform.clock.setLocalTime(local);
-  SystemTimePrivilege privilege(platform.power);
-  return privilege.enabled() && platform.clock.setLocalTime(local);
+bool setLocalClock(SystemInfo& system, PowerApi& power, ClockApi& clock, DateTime local) {
+  if (!isNtFamily(system)) return clock.setLocalTime(local);
+  SystemTimePrivilege privilege(power);
+  return privilege.enabled() && clock.setLocalTime(local);
 }
 
 }  // namespace orvane

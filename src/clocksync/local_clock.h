@@ -4,12 +4,14 @@
 // found afterwards; Windows 9x/ME has no token and sets the clock directly.
 
 #include "common/date_time.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/power.h"
+#include "platform/system.h"
 
 namespace orvane {
 
 // Whether SetLocalTime succeeded; false too when the token cannot be opened
 // or the privilege cannot be switched on.
-bool setLocalClock(Platform& platform, DateTime local);
+bool setLocalClock(SystemInfo& system, PowerApi& power, ClockApi& clock, DateTime local);
 
 }  // namespace orvane

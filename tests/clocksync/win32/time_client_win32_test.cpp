@@ -11,7 +11,10 @@
 
 #include "clocksync/local_clock.h"
 #include "clocksync/time_client.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_power.h"
+#include "platform/win32/win32_sockets.h"
+#include "platform/win32/win32_system.h"
 #include "test_support/loopback_server.h"
 
 namespace orvane {
@@ -92,14 +95,11 @@ bool systemTimePrivilegeEnabled() {
 }
 
 TEST(TimeClientWin32Test, SettingTheClockEnablesThePrivilegeOnlyForTheCall) {
-  Win32Platform windows([] { return HWND{}; });
+  Win32System system;
+  Win32Power power;
   RecordingClock clock;
-  Platform platform = windows.platform();
-  Platform recording{platform.system,   platform.files,    clock,          platform.power,   platform.shell,
-                     platform.registry, platform.services, platform.ports, platform.sockets, platform.ras,
-                     platform.secrets};
   const bool before = systemTimePrivilegeEnabled();
-  EXPECT_TRUE(setLocalClock(recording, DateTime::fromParts({2026, 3, 2}, {10, 0, 1, 0})));
+  EXPECT_TRUE(setLocalClock(system, power, clock, DateTime::fromParts({2026, 3, 2}, {10, 0, 1, 0})));
   EXPECT_EQ(clock.setTo, "2026-03-02 10:00:01");
   EXPECT_EQ(systemTimePrivilegeEnabled(), before);
 }
