@@ -18,6 +18,8 @@ MainForm::MainForm(Platform& platform, Ui& ui) : Form(ui), platform_(platform) {
   parts_.add(wakeup_);
   parts_.add(startupService_);
   parts_.add(workingSetTrim_);
+  // Timer3: after the start-up service's stop.
+  parts_.add(clockSync_);
   buildMenus();
 }
 

@@ -9,6 +9,7 @@
 #include "app/password_gate.h"
 #include "app/startup_parts.h"
 #include "app/startup_service.h"
+#include "clocksync/clock_sync.h"
 #include "dailypower/daily_power_system.h"
 #include "platform/form.h"
 #include "platform/main_window_part.h"
@@ -101,9 +102,8 @@ class MainForm : public Form {
   void openHelp();
   // "电源管理选项" and the tray's "电源管理".
   void openPowerOptions();
-  // A seam that a later subsystem fills: "网络原子钟对时" opens the clock
-  // window of the clock synchronisation. Until it exists, it does nothing.
-  void openClockWindow() {}
+  // "网络原子钟对时": the clock window of the clock synchronisation.
+  void openClockWindow() { clockSync_.openClockWindow(); }
   // Uninstall's clearing of the CMOS alarm.
   void ClearPowerOnAlarm() { wakeup_.alarm().ClearPowerOnAlarm(); }
   // The tray's "添加新任务": the password prompt when the settings need the
@@ -140,6 +140,7 @@ class MainForm : public Form {
   LockAtStart lockAtStart_{platform_, advancedPage_};
   StartupService startupService_{platform_, ui()};
   WorkingSetTrim workingSetTrim_{platform_, ui()};
+  ClockSync clockSync_{platform_, ui()};
 };
 
 }  // namespace orvane

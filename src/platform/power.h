@@ -32,7 +32,11 @@ class PowerApi {
   virtual std::optional<TokenHandle> openProcessToken(std::uint32_t access) = 0;
   virtual std::optional<Luid> lookupPrivilegeValue(const std::string& name) = 0;
   // AdjustTokenPrivileges(token, FALSE, request, 16, previous state or none).
-  virtual bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request, bool keepPrevious) = 0;
+  // With `previous`, it receives the privilege's state before the change, or
+  // nothing when the request changed nothing; handed back to this call, it
+  // restores that state.
+  virtual bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request,
+                                     std::optional<PrivilegeRequest>* previous) = 0;
   virtual std::uint32_t lastError() = 0;
   virtual void closeHandle(TokenHandle handle) = 0;
 };

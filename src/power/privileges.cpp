@@ -14,7 +14,8 @@ bool SetPrivilege(PowerApi& power, const std::string& name, bool enable) {
   const TokenHandle token = power.openProcessToken(kTokenAdjustPrivileges | kTokenQuery).value_or(0);
   bool switched = false;
   if (const auto luid = power.lookupPrivilegeValue(name)) {
-    switched = power.adjustTokenPrivileges(token, requestFor(*luid, enable), true);
+    std::optional<PrivilegeRequest> previous;  // asked for, not used
+    switched = power.adjustTokenPrivileges(token, requestFor(*luid, enable), &previous);
   }
   power.closeHandle(token);
   return switched;
@@ -24,7 +25,7 @@ bool EnabledDebugPrivilege(PowerApi& power, bool enable) {
   const auto token = power.openProcessToken(kTokenAdjustPrivileges);
   if (!token) return false;
   const Luid luid = power.lookupPrivilegeValue(kShutdownPrivilegeSuspendPath).value_or(Luid{});
-  power.adjustTokenPrivileges(*token, requestFor(luid, enable), false);
+  power.adjustTokenPrivileges(*token, requestFor(luid, enable), nullptr);
   const bool granted = power.lastError() == 0;
   power.closeHandle(*token);
   return granted;

@@ -66,10 +66,11 @@ inline constexpr std::array<SettingKey, 8> kBoardRegisters{{
     {"wake", "et88", ""},
 }};
 
-// Clock synchronisation after start, and the time server last used (read
-// with the second entry of the clock window's server list as its default).
+// Clock synchronisation after start, and the time server last fetched from;
+// its default is the second entry of the clock window's server list
+// (clocksync/time_servers.h checks that they agree).
 inline constexpr SettingKey kClockAutoSync{"time", "enabled", "0"};
-inline constexpr SettingKey kClockServer{"time", "server", ""};
+inline constexpr SettingKey kClockServer{"time", "server", "time.nist.gov"};
 
 // The last dial-up choice.
 inline constexpr SettingKey kDialEntryName{"Last", "EntryName", ""};

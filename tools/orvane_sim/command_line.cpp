@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "common/gbk.h"
 #include "orvane_sim/main_window_controls.h"
 
 namespace orvane {
@@ -15,6 +16,65 @@ std::optional<double> parseNumber(const std::string& text) {
   const double value = std::strtod(text.c_str(), &end);
   if (end == nullptr || *end != '\0' || value < 0) return std::nullopt;
   return value;
+}
+
+std::optional<int> parseWholeNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (end == nullptr || *end != '\0' || value < -100000 || value > 100000) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// "utc:YYYY-MM-DD HH:MM:SS", "count:N", "silent" or "refuse".
+std::optional<SimTimeServer> parseTimeServer(const std::string& text) {
+  SimTimeServer server;
+  const std::string utc = "utc:";
+  const std::string count = "count:";
+  if (text == "silent") return server;
+  if (text == "refuse") {
+    server.kind = SimTimeServer::Kind::Refuse;
+    return server;
+  }
+  if (text.compare(0, utc.size(), utc) == 0) {
+    const auto moment = parseDateTime(text.substr(utc.size()));
+    if (!moment) return std::nullopt;
+    server.kind = SimTimeServer::Kind::Clock;
+    server.utcAtStart = *moment;
+    return server;
+  }
+  if (text.compare(0, count.size(), count) != 0) return std::nullopt;
+  const std::string digits = text.substr(count.size());
+  char* end = nullptr;
+  const unsigned long long value = std::strtoull(digits.c_str(), &end, 10);
+  if (digits.empty() || digits.front() == '-' || *end != '\0' || value > 0xFFFFFFFFULL) return std::nullopt;
+  server.kind = SimTimeServer::Kind::Count;
+  server.count = static_cast<std::uint32_t>(value);
+  return server;
+}
+
+// "BIAS" (standard time) or "BIAS,DAYLIGHT-BIAS,daylight|standard|unknown".
+std::optional<TimeZoneState> parseTimeZone(const std::string& text) {
+  TimeZoneState zone{TimeZoneState::Kind::Standard, 0, 0, 0};
+  const auto firstComma = text.find(',');
+  const auto bias = parseWholeNumber(text.substr(0, firstComma));
+  if (!bias) return std::nullopt;
+  zone.bias = *bias;
+  if (firstComma == std::string::npos) return zone;
+  const auto secondComma = text.find(',', firstComma + 1);
+  if (secondComma == std::string::npos) return std::nullopt;
+  const auto daylightBias = parseWholeNumber(text.substr(firstComma + 1, secondComma - firstComma - 1));
+  const std::string kind = text.substr(secondComma + 1);
+  if (!daylightBias) return std::nullopt;
+  zone.daylightBias = *daylightBias;
+  if (kind == "daylight") {
+    zone.kind = TimeZoneState::Kind::Daylight;
+  } else if (kind == "unknown") {
+    zone.kind = TimeZoneState::Kind::Unknown;
+  } else if (kind != "standard") {
+    return std::nullopt;
+  }
+  return zone;
 }
 
 bool validEvent(const std::string& text) {
@@ -62,6 +122,13 @@ class Parser {
         takeEvent(options);
       } else if (flag == "--answer") {
         takeAnswer(options);
+      } else if (flag == "--time-server") {
+        takeTimeServer(options);
+      } else if (flag == "--round-trip") {
+        double roundTrip = 0;
+        if (takeNumber(roundTrip)) options.roundTripMs = static_cast<int>(roundTrip);
+      } else if (flag == "--timezone") {
+        takeTimeZone(options);
       } else {
         fail("unknown argument " + flag);
       }
@@ -164,6 +231,25 @@ class Parser {
     options.answers.emplace_back(text.substr(0, equals), text.substr(equals + 1));
   }
 
+  void takeTimeServer(SimOptions& options) {
+    std::string text;
+    if (!takeValue(text)) return;
+    const auto equals = text.find('=');
+    const auto server = equals == std::string::npos ? std::nullopt : parseTimeServer(text.substr(equals + 1));
+    if (equals == 0 || !server) {
+      fail("--time-server wants HOST=utc:YYYY-MM-DD HH:MM:SS, HOST=count:N, HOST=silent or HOST=refuse, not " + text);
+      return;
+    }
+    options.timeServers.emplace_back(utf8ToGbk(text.substr(0, equals)), *server);
+  }
+
+  void takeTimeZone(SimOptions& options) {
+    std::string text;
+    if (!takeValue(text)) return;
+    options.timeZone = parseTimeZone(text);
+    if (!options.timeZone) fail("--timezone wants BIAS[,DAYLIGHT-BIAS,daylight|standard|unknown], not " + text);
+  }
+
   const std::vector<std::string>& args_;
   std::string& error_;
   std::size_t index_ = 0;
@@ -198,6 +284,8 @@ const char* simUsage() {
                   [--at SECONDS "type TForm3/NAME VALUE"]
                   [--at SECONDS "set-alarm HH:MM"] [--at SECONDS clear-alarm]
                   [--at SECONDS close|end-session|tray-double-click] [--answer WHAT=ANSWER]...
+                  [--time-server HOST=SERVER]... [--round-trip MS]
+                  [--timezone BIAS[,DAYLIGHT-BIAS,daylight|standard|unknown]]
 
 Runs the program's logic against a simulated Windows and prints, one line per
 event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
@@ -224,6 +312,22 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                     administrator rights: the service control manager refuses
                     access and the device does not open), broken (the device
                     opens but every port request fails with error 31).
+  --time-server HOST=SERVER
+                    a time server (Time Protocol, TCP port 37) named HOST:
+                      "utc:YYYY-MM-DD HH:MM:SS"  its UTC clock reads that moment
+                                       when the run starts and advances with
+                                       virtual time;
+                      "count:N"        it answers the raw 32-bit count N;
+                      silent           it accepts the connection, sends nothing;
+                      refuse           it refuses the connection.
+                    A host not given does not resolve.
+  --round-trip MS   the time from connecting until a server's answer has
+                    arrived (default 100); the program waits for it, and no
+                    timer fires meanwhile.
+  --timezone BIAS[,DAYLIGHT-BIAS,daylight|standard|unknown]
+                    the time zone as GetTimeZoneInformation gives it: the bias
+                    in minutes (UTC = local + bias), the daylight bias and which
+                    time is in force (default -480, standard: China).
   --at SECONDS EVENT
                     runs EVENT that many seconds after the start:
                       "set-clock YYYY-MM-DD HH:MM:SS"  the clock is set;
@@ -305,6 +409,13 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                       "手动设置", "下一步 >", the time typed
                                       into the lists, "完成";
                       TForm1=cancel   "取消" on the first page (the default);
+                      TForm9=fetch    presses "获取时间" in the clock window,
+                                      then closes it;
+                      TForm9=fetch+correct
+                                      presses "获取时间", then "校正" (which
+                                      closes the window when it sets the clock);
+                      TForm9="server HOST fetch+correct"
+                                      types HOST into the server box first;
                       CLASS=ANSWER    hands ANSWER to each window of CLASS.
 
 The power-on wizard logs "open TForm1 page=N" when it opens and "page TForm1 N"
@@ -329,7 +440,11 @@ the program's own steps ("rebuild", "dodo row=3", "show TForm3", "hide TForm3",
 "query-end-session -> 1"), WinExec cmd="..." show=1, the start-up service
 ("OpenService name=Velmora -> ok" or "-> fail" at start, "ControlService
 name=Velmora control=1 -> ok" or "-> fail" 29 s later), DeleteFile
-file="..." and "exit" when the message loop ends.
+file="..." and "exit" when the message loop ends. Clock synchronisation:
+"connect host=HOST port=37 -> ok", "-> refused" or "-> unresolved";
+SetLocalTime time="YYYY-MM-DD HH:MM:SS" and SetSystemTime
+time="YYYY-MM-DD HH:MM:SS" (UTC), which move the virtual clock as on a real
+PC; the clock window opens as "open TForm9 server="HOST" auto=0".
 
 Exit code 0, or 2 with this text for bad arguments.
 )";

@@ -8,6 +8,8 @@
 
 #include "common/date_time.h"
 #include "platform/sim/sim_hardware.h"
+#include "platform/clock.h"
+#include "platform/sim/sim_network.h"
 
 namespace orvane {
 
@@ -28,6 +30,9 @@ struct SimOptions {
   SimDriverState portDriver = SimDriverState::Running;
   std::vector<SimEvent> events;
   std::vector<std::pair<std::string, std::string>> answers;
+  std::vector<std::pair<std::string, SimTimeServer>> timeServers;  // host (GBK) and server
+  int roundTripMs = SimNetwork::kDefaultRoundTripMs;
+  std::optional<TimeZoneState> timeZone;
   bool help = false;
 };
 

@@ -49,6 +49,9 @@ int runSimulation(const SimOptions& options) {
   world.system().setOtherCopyRunning(options.instance == 2);
   world.hardware().setDriverState(options.portDriver);
   for (const auto& [what, answer] : options.answers) world.ui().setAnswer(what, answer);
+  for (const auto& [host, server] : options.timeServers) world.network().addServer(host, server);
+  world.network().setRoundTrip(options.roundTripMs);
+  if (options.timeZone) world.time().setTimeZone(*options.timeZone);
 
   Program program(world.platform(), world.ui());
   for (const auto& event : options.events) scheduleEvent(world, program, event);

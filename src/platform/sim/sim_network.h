@@ -1,25 +1,51 @@
 #pragma once
-// Simulated sockets and dial-up: time servers that answer with fixed bytes
-// (or never), and a RAS phone book whose dials are recorded.
+// Simulated sockets and dial-up: time servers that answer the Time Protocol
+// from a clock of their own or with a fixed count, stay silent or refuse
+// the connection, on a network with a set round trip; and a RAS phone book
+// whose dials are recorded. A read blocks the caller in virtual time, as a
+// blocking socket blocks the GUI thread: no timer fires meanwhile.
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "common/date_time.h"
 #include "platform/ras.h"
 #include "platform/sockets.h"
 
 namespace orvane {
 
 class EventLog;
+class SimTime;
+
+// What a simulated time server does when a client connects.
+struct SimTimeServer {
+  enum class Kind {
+    Clock,   // sends the seconds since 1900 of its UTC clock, then closes
+    Count,   // sends `count`, then closes
+    Silent,  // accepts and never sends
+    Refuse,  // refuses the connection
+  };
+  Kind kind = Kind::Silent;
+  // Clock: its UTC clock when the run starts; it advances with virtual time.
+  DateTime utcAtStart;
+  std::uint32_t count = 0;
+  // The four bytes arrive two by two, the first pair after half the round
+  // trip, as on a link that splits the answer.
+  bool inTwoPieces = false;
+};
 
 class SimNetwork : public SocketApi, public RasApi {
  public:
-  explicit SimNetwork(EventLog& log) : log_(log) {}
+  static constexpr int kDefaultRoundTripMs = 100;
 
-  // A server that sends these bytes and closes; an empty answer never
-  // sends anything (the read times out).
-  void addServer(const std::string& host, std::string answer) { servers_[host] = std::move(answer); }
+  SimNetwork(EventLog& log, SimTime& time) : log_(log), time_(time) {}
+
+  // A host that is not added does not resolve.
+  void addServer(const std::string& host, const SimTimeServer& server) { servers_[host] = server; }
+  // The time from the connection until the whole answer has arrived.
+  void setRoundTrip(int milliseconds) { roundTripMs_ = milliseconds; }
   void setPhonebook(std::vector<std::string> entries) { phonebook_ = std::move(entries); }
 
   std::optional<SocketHandle> connect(const std::string& host, std::uint16_t port) override;
@@ -32,10 +58,25 @@ class SimNetwork : public SocketApi, public RasApi {
   std::string errorString(std::uint32_t code) override { return "RAS error " + std::to_string(code); }
 
  private:
+  // Bytes on their way to the client: each piece arrives at its tick.
+  struct Piece {
+    std::int64_t arrivesAt;
+    std::string bytes;
+  };
+  struct Connection {
+    std::vector<Piece> pieces;  // in order of arrival
+    bool closesAfterLast = true;
+  };
+
+  Connection answerOf(const SimTimeServer& server) const;
+  std::uint32_t countAt(const SimTimeServer& server, std::int64_t tick) const;
+
   EventLog& log_;
-  std::map<std::string, std::string> servers_;
-  std::map<SocketHandle, std::string> open_;  // socket -> bytes not yet read
+  SimTime& time_;
+  std::map<std::string, SimTimeServer> servers_;
+  std::map<SocketHandle, Connection> open_;
   SocketHandle nextSocket_ = 100;
+  int roundTripMs_ = kDefaultRoundTripMs;
   std::vector<std::string> phonebook_;
 };
 

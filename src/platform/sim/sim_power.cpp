@@ -14,6 +14,7 @@ struct KnownPrivilege {
 };
 constexpr std::array<KnownPrivilege, 2> kPrivileges{{{"SeShutdownPrivilege", 19}, {"SeSystemtimePrivilege", 12}}};
 constexpr TokenHandle kProcessToken = 0x7e11;
+constexpr std::uint32_t kPrivilegeEnabled = 2;
 }  // namespace
 
 bool SimPower::exitWindowsEx(std::uint32_t flags, std::uint32_t reserved) {
@@ -51,14 +52,26 @@ std::string SimPower::privilegeName(const Luid& luid) const {
   return "luid:" + std::to_string(luid.lowPart);
 }
 
-bool SimPower::adjustTokenPrivileges(TokenHandle, const PrivilegeRequest& request, bool) {
-  const bool enable = (request.attributes & 2U) != 0;
+bool SimPower::adjustTokenPrivileges(TokenHandle, const PrivilegeRequest& request,
+                                     std::optional<PrivilegeRequest>* previous) {
+  const bool enable = (request.attributes & kPrivilegeEnabled) != 0;
+  if (previous != nullptr) previous->reset();
   std::string line =
       "AdjustTokenPrivileges privilege=" + privilegeName(request.luid) + " enable=" + (enable ? "1" : "0");
   switch (outcome_) {
-    case PrivilegeOutcome::Granted:
+    case PrivilegeOutcome::Granted: {
       lastError_ = 0;
+      const bool wasEnabled = enabled_.count(request.luid.lowPart) != 0;
+      if (previous != nullptr && wasEnabled != enable) {
+        *previous = PrivilegeRequest{request.luid, wasEnabled ? kPrivilegeEnabled : 0};
+      }
+      if (enable) {
+        enabled_.insert(request.luid.lowPart);
+      } else {
+        enabled_.erase(request.luid.lowPart);
+      }
       break;
+    }
     case PrivilegeOutcome::NotAllAssigned:
       lastError_ = kErrorNotAllAssigned;
       line += " -> not-all-assigned";

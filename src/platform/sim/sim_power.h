@@ -2,9 +2,11 @@
 // Simulated power calls and process token. What the token does with a
 // privilege request is set by the test: granted, refused with
 // ERROR_NOT_ALL_ASSIGNED (the account lacks the privilege), or failed.
-// Windows 9x/ME has no token at all.
+// Windows 9x/ME has no token at all. The token remembers which privileges
+// are enabled, so that a caller can restore what it found.
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/power.h"
@@ -30,7 +32,8 @@ class SimPower : public PowerApi {
   bool setSystemPowerState(bool suspend, bool force) override;
   std::optional<TokenHandle> openProcessToken(std::uint32_t access) override;
   std::optional<Luid> lookupPrivilegeValue(const std::string& name) override;
-  bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request, bool keepPrevious) override;
+  bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request,
+                             std::optional<PrivilegeRequest>* previous) override;
   std::uint32_t lastError() override { return lastError_; }
   void closeHandle(TokenHandle) override {}
 
@@ -42,6 +45,7 @@ class SimPower : public PowerApi {
   bool exitSucceeds_ = true;
   PrivilegeOutcome outcome_ = PrivilegeOutcome::Granted;
   std::uint32_t lastError_ = 0;
+  std::set<std::uint32_t> enabled_;  // the token's enabled privileges, by LUID
 };
 
 }  // namespace orvane

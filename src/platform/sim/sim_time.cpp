@@ -98,13 +98,13 @@ DateTime SimTime::utcNow() { return localNow().addMilliseconds(std::int64_t{bias
 std::uint32_t SimTime::tickCount() { return static_cast<std::uint32_t>(tick_); }
 
 bool SimTime::setLocalTime(DateTime local) {
-  if (log_ != nullptr) log_->add("SetLocalTime time=" + quoted(formatDateTimeMs(local)));
+  if (log_ != nullptr) log_->add("SetLocalTime time=" + quoted(formatDateTime(local)));
   setLocalClock(local);
   return true;
 }
 
 bool SimTime::setSystemTime(DateTime utc) {
-  if (log_ != nullptr) log_->add("SetSystemTime time=" + quoted(formatDateTimeMs(utc)));
+  if (log_ != nullptr) log_->add("SetSystemTime time=" + quoted(formatDateTime(utc)));
   setLocalClock(utc.addMilliseconds(-std::int64_t{biasMinutes()} * 60'000));
   return true;
 }

@@ -106,7 +106,7 @@ class SimTime : public ClockApi {
   std::int64_t endTick_ = INT64_MAX;
   int jitterMs_ = 0;
   std::uint64_t nextOrder_ = 0;
-  TimeZoneState zone_{TimeZoneState::Kind::Unknown, -480, 0, 0};
+  TimeZoneState zone_{TimeZoneState::Kind::Standard, -480, 0, 0};  // China
   std::map<TimerKey, Timer> timers_;
   std::vector<Scripted> scripted_;
 };

@@ -19,7 +19,7 @@ SimWorld::SimWorld(const std::filesystem::path& directory, DateTime start)
       shell_(log_, files_),
       system_(log_),
       hardware_(log_),
-      network_(log_),
+      network_(log_, time_),
       ui_(time_, log_),
       platform_{system_, files_, time_, power_, shell_, registry_, hardware_, hardware_, network_, network_, secrets_} {
   time_.setLog(&log_);

@@ -37,7 +37,8 @@ std::optional<Luid> Win32Power::lookupPrivilegeValue(const std::string& name) {
   return Luid{luid.LowPart, luid.HighPart};
 }
 
-bool Win32Power::adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request, bool keepPrevious) {
+bool Win32Power::adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request,
+                                       std::optional<PrivilegeRequest>* previous) {
   // One privilege: the record is 16 bytes, the count and one LUID with its
   // attributes.
   TOKEN_PRIVILEGES state{};
@@ -45,10 +46,20 @@ bool Win32Power::adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest
   state.Privileges[0].Luid.LowPart = request.luid.lowPart;
   state.Privileges[0].Luid.HighPart = request.luid.highPart;
   state.Privileges[0].Attributes = request.attributes;
-  TOKEN_PRIVILEGES previous{};
-  DWORD previousSize = 0;
-  return AdjustTokenPrivileges(handleOf(token), FALSE, &state, sizeof state, keepPrevious ? &previous : nullptr,
-                               keepPrevious ? &previousSize : nullptr) != 0;
+  TOKEN_PRIVILEGES before{};
+  DWORD beforeSize = 0;
+  const bool adjusted =
+      AdjustTokenPrivileges(handleOf(token), FALSE, &state, sizeof state, previous != nullptr ? &before : nullptr,
+                            previous != nullptr ? &beforeSize : nullptr) != 0;
+  if (previous != nullptr) {
+    // The record lists the privileges the call changed: none or this one.
+    previous->reset();
+    if (adjusted && before.PrivilegeCount == 1) {
+      const LUID_AND_ATTRIBUTES& entry = before.Privileges[0];
+      *previous = PrivilegeRequest{{entry.Luid.LowPart, entry.Luid.HighPart}, entry.Attributes};
+    }
+  }
+  return adjusted;
 }
 
 std::uint32_t Win32Power::lastError() { return GetLastError(); }

@@ -14,7 +14,8 @@ class Win32Power : public PowerApi {
 
   std::optional<TokenHandle> openProcessToken(std::uint32_t access) override;
   std::optional<Luid> lookupPrivilegeValue(const std::string& name) override;
-  bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request, bool keepPrevious) override;
+  bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request,
+                             std::optional<PrivilegeRequest>* previous) override;
   std::uint32_t lastError() override;
   void closeHandle(TokenHandle handle) override;
 };
