@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "app/set_password_window.h"
 #include "dailypower/power_on_date_window.h"
+#include "dialup/ras_dialer_window.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_window.h"
@@ -43,6 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::registerTaskEditorView(ui);
   orvane::registerPowerOnDateView(ui);
   orvane::registerPowerOnWizardView(ui);
+  orvane::registerRasDialerView(ui);
 
   orvane::Program program(windows.platform(), ui);
   ui.runHandler([&] { program.start(); });

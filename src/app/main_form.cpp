@@ -17,6 +17,7 @@ MainForm::MainForm(Platform& platform, Ui& ui) : Form(ui), platform_(platform) {
   parts_.add(dailyPower_);
   parts_.add(startupService_);
   parts_.add(workingSetTrim_);
+  parts_.add(dialUp_);
   buildMenus();
 }
 

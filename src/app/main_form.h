@@ -10,6 +10,7 @@
 #include "app/startup_parts.h"
 #include "app/startup_service.h"
 #include "dailypower/daily_power_system.h"
+#include "dialup/dial_up_system.h"
 #include "platform/form.h"
 #include "platform/main_window_part.h"
 #include "platform/menu.h"
@@ -58,6 +59,8 @@ class MainForm : public Form, private PowerOnAlarmApi {
   // "    开机设定    ": the weekly plan and times, the dated power-on list, and
   // the check after start.
   DailyPowerSystem& dailyPower() { return dailyPower_; }
+  // The dial-up window "TRasDialerForm", made last at start.
+  DialUpSystem& dialUp() { return dialUp_; }
   // The main window's timers, as the subsystems start and stop them.
   MainTimers& timers() { return parts_; }
 
@@ -139,6 +142,7 @@ class MainForm : public Form, private PowerOnAlarmApi {
   LockAtStart lockAtStart_{platform_, advancedPage_};
   StartupService startupService_{platform_, ui()};
   WorkingSetTrim workingSetTrim_{platform_, ui()};
+  DialUpSystem dialUp_{platform_, ui(), tasks_.autoDial()};
 };
 
 }  // namespace orvane

@@ -35,6 +35,7 @@ void SimWorld::loadInputs() {
     std::copy_n(cmos->begin(), std::min(cmos->size(), bytes.size()), bytes.begin());
     hardware_.setCmos(bytes);
   }
+  if (auto phonebook = files_.readFile(files_.programDirectory() / "phonebook.txt")) network_.loadPhonebook(*phonebook);
   if (auto bios = files_.readFile(files_.programDirectory() / "bios.bin")) {
     hardware_.setBiosRom(std::vector<std::uint8_t>(bios->begin(), bios->end()));
   }
