@@ -16,8 +16,10 @@ std::optional<double> parseNumber(const std::string& text) {
   return value;
 }
 
+const char* const kShowDialer = "show TRasDialerForm";
+
 bool validEvent(const std::string& text) {
-  if (text == "close" || text == "end-session" || text == "tray-double-click") return true;
+  if (text == "close" || text == "end-session" || text == "tray-double-click" || text == kShowDialer) return true;
   const auto space = text.find(' ');
   if (space == std::string::npos) return false;
   const std::string verb = text.substr(0, space);
@@ -54,6 +56,8 @@ class Parser {
         if (takeNumber(jitter)) options.jitterMs = static_cast<int>(jitter);
       } else if (flag == "--instance") {
         takeInstance(options);
+      } else if (flag == "--ras") {
+        takeRas(options);
       } else if (flag == "--at") {
         takeEvent(options);
       } else if (flag == "--answer") {
@@ -124,6 +128,16 @@ class Parser {
     }
   }
 
+  void takeRas(SimOptions& options) {
+    std::string text;
+    if (!takeValue(text)) return;
+    if (text == "absent") {
+      options.rasAvailable = false;
+    } else {
+      fail("--ras is absent");
+    }
+  }
+
   void takeEvent(SimOptions& options) {
     double seconds = 0;
     std::string text;
@@ -157,12 +171,13 @@ std::optional<SimOptions> parseSimCommandLine(const std::vector<std::string>& ar
 
 const char* simUsage() {
   return R"(Usage: orvane-sim --dir DIR --start "YYYY-MM-DD HH:MM:SS" --run SECONDS
-                  [--platform nt|9x] [--jitter MS] [--instance 1|2]
+                  [--platform nt|9x] [--jitter MS] [--instance 1|2] [--ras absent]
                   [--at SECONDS "set-clock YYYY-MM-DD HH:MM:SS"] [--at SECONDS "sleep SECONDS"]
                   [--at SECONDS "menu PATH"] [--at SECONDS "press TForm3/CAPTION"]
                   [--at SECONDS "select TForm3/StringGrid1 ROW"]
                   [--at SECONDS "type TForm3/NAME VALUE"]
-                  [--at SECONDS close|end-session|tray-double-click] [--answer WHAT=ANSWER]...
+                  [--at SECONDS close|end-session|tray-double-click]
+                  [--at SECONDS "show TRasDialerForm"] [--answer WHAT=ANSWER]...
 
 Runs the program's logic against a simulated Windows and prints, one line per
 event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
@@ -171,7 +186,9 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                     di.wav, ...); DIR/system/ plays the Windows system directory
                     (deskward.ini). Optional inputs: DIR/processes.txt (running
                     processes, one "PID EXECUTABLE-PATH" per line), DIR/cmos.bin
-                    (128 bytes of CMOS), DIR/bios.bin (65,536 bytes, F0000-FFFFF).
+                    (128 bytes of CMOS), DIR/bios.bin (65,536 bytes, F0000-FFFFF),
+                    DIR/phonebook.txt (the dial-up phone book, one GBK entry
+                    name per line; the service lists at most 16 records).
                     The program's writes go to DIR.
   --start TIME      the local time at which the program starts.
   --run SECONDS     how long virtual time runs after the start.
@@ -180,6 +197,8 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                     later than the last, as real timers drift.
   --instance 1|2    2: the program starts as a second copy while a first one
                     runs; it logs "second-instance" and ends ("exit").
+  --ras absent      the system has no rasapi32.dll: every dial-up call fails
+                    and the program runs on without it.
   --at SECONDS EVENT
                     runs EVENT that many seconds after the start:
                       "set-clock YYYY-MM-DD HH:MM:SS"  the clock is set;
@@ -205,7 +224,10 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                        edit's text ("FlatSpinEditInteger1 7",
                                        1-3 power-on, 4-6 shutdown time) or a
                                        check box, "1" or "0" ("CheckBox3 1";
-                                       CheckBox1 "每天", 2-8 "星期一"-"星期日").
+                                       CheckBox1 "每天", 2-8 "星期一"-"星期日");
+                      "show TRasDialerForm"  the dial-up window is shown, not
+                                       modally, as the task editor's "..."
+                                       beside the web address shows it.
   --answer WHAT=ANSWER
                     scripted answers. Defaults: a message box answers its first
                     button ("确定"); a countdown runs to zero; a reminder stays
@@ -255,6 +277,16 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                       "手动设置", "下一步 >", the time typed
                                       into the lists, "完成";
                       TForm1=cancel   "取消" on the first page (the default);
+                      TRasDialerForm="ENTRY|USER|PASSWORD|autodial|savepw"
+                                      in the dial-up window: chooses ENTRY in
+                                      the entry list (nothing when the phone
+                                      book lacks it), types USER and PASSWORD,
+                                      ticks "自动拨号" and "保存密码" exactly
+                                      when their words follow (either or both
+                                      may be left out; "自动拨号" ticks "保存
+                                      密码" too) and presses "保存设置"; any
+                                      other answer closes it. Unanswered, it
+                                      stays open;
                       CLASS=ANSWER    hands ANSWER to each window of CLASS.
 
 The power-on wizard logs "open TForm1 page=N" when it opens and "page TForm1 N"
@@ -275,7 +307,12 @@ the program's own steps ("rebuild", "dodo row=3", "show TForm3", "hide TForm3",
 "query-end-session -> 1"), WinExec cmd="..." show=1, the start-up service
 ("OpenService name=Velmora -> ok" or "-> fail" at start, "ControlService
 name=Velmora control=1 -> ok" or "-> fail" 29 s later), DeleteFile
-file="..." and "exit" when the message loop ends.
+file="...", and "exit" when the message loop ends. Dial-up:
+"RasEnumEntries -> N" (N entries listed, or "-> error 603 entries=N" when
+more than the 16 records asked for), "RasDial entry="..." user="..."
+password-length=N" (never the password; "-> error 623" for an entry the
+phone book lacks), RasCreatePhonebookEntry, RasGetErrorString code=N
+size=N; with --ras absent each call logs "-> no rasapi32.dll".
 
 Exit code 0, or 2 with this text for bad arguments.
 )";

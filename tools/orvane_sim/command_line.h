@@ -12,7 +12,9 @@ namespace orvane {
 
 struct SimEvent {
   double atSeconds = 0;
-  std::string text;  // "set-clock …", "sleep …", "menu …", "press …", "select …", "type …"
+  // "set-clock …", "sleep …", "menu …", "press …", "select …", "type …",
+  // "show TRasDialerForm"
+  std::string text;
 };
 
 struct SimOptions {
@@ -23,6 +25,7 @@ struct SimOptions {
   int jitterMs = 0;
   // 2: the program starts as a second copy while a first one runs.
   int instance = 1;
+  bool rasAvailable = true;  // --ras absent: no rasapi32.dll
   std::vector<SimEvent> events;
   std::vector<std::pair<std::string, std::string>> answers;
   bool help = false;

@@ -22,6 +22,8 @@ void scheduleEvent(SimWorld& world, Program& program, const SimEvent& event) {
       program.queryEndSession();
     } else if (verb == "tray-double-click") {
       program.trayDoubleClick();
+    } else if (verb == "show") {
+      program.mainForm().tasks().taskCommands().showDialerWindow();
     } else if (verb == "set-clock") {
       world.setClock(parseDateTime(argument).value_or(DateTime()));
     } else if (verb == "sleep") {
@@ -42,6 +44,7 @@ int runSimulation(const SimOptions& options) {
   world.setPlatformId(options.platformId);
   world.time().setJitter(options.jitterMs);
   world.system().setOtherCopyRunning(options.instance == 2);
+  world.network().setRasAvailable(options.rasAvailable);
   for (const auto& [what, answer] : options.answers) world.ui().setAnswer(what, answer);
 
   Program program(world.platform(), world.ui());
