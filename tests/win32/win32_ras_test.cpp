@@ -9,6 +9,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstring>
 
 #include "dialup/ras_dialer_form.h"
 #include "platform/sim/sim_world.h"
@@ -26,7 +27,9 @@ TEST(Win32RasTest, TheServiceAnswersEveryCallWithoutHarm) {
   std::uint32_t size = sizeof entries;
   std::uint32_t count = 0;
   const std::uint32_t listed = ras.enumEntries(entries.data(), size, count);
-  if (listed == 0) EXPECT_LE(count, entries.size());
+  if (listed == 0) {
+    EXPECT_LE(count, entries.size());
+  }
   ras.errorString(listed, 128);
 
   RasDialParams params{};
