@@ -14,6 +14,7 @@
 #include "app/set_password_window.h"
 #include "clocksync/clock_window.h"
 #include "dailypower/power_on_date_window.h"
+#include "dialup/ras_dialer_window.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_window.h"
@@ -45,6 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::registerPowerOnDateView(ui);
   orvane::registerPowerOnWizardView(ui);
   orvane::registerClockView(ui);
+  orvane::registerRasDialerView(ui);
 
   orvane::Program program(windows.platform(), ui);
   ui.runHandler([&] { program.start(); });

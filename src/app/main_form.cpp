@@ -20,6 +20,7 @@ MainForm::MainForm(Platform& platform, Ui& ui) : Form(ui), platform_(platform) {
   parts_.add(workingSetTrim_);
   // Timer3: after the start-up service's stop.
   parts_.add(clockSync_);
+  parts_.add(dialUp_);
   buildMenus();
 }
 

@@ -11,6 +11,7 @@
 #include "app/startup_service.h"
 #include "clocksync/clock_sync.h"
 #include "dailypower/daily_power_system.h"
+#include "dialup/dial_up_system.h"
 #include "platform/form.h"
 #include "platform/main_window_part.h"
 #include "platform/menu.h"
@@ -61,6 +62,8 @@ class MainForm : public Form {
   DailyPowerSystem& dailyPower() { return dailyPower_; }
   // The port driver, the CMOS and its power-on alarm.
   WakeupSystem& wakeup() { return wakeup_; }
+  // The dial-up window "TRasDialerForm", made last at start.
+  DialUpSystem& dialUp() { return dialUp_; }
   // The main window's timers, as the subsystems start and stop them.
   MainTimers& timers() { return parts_; }
 
@@ -141,6 +144,7 @@ class MainForm : public Form {
   StartupService startupService_{platform_, ui()};
   WorkingSetTrim workingSetTrim_{platform_, ui()};
   ClockSync clockSync_{platform_, ui()};
+  DialUpSystem dialUp_{platform_, ui(), tasks_.autoDial()};
 };
 
 }  // namespace orvane

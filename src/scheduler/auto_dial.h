@@ -1,9 +1,11 @@
 #pragma once
-// The dial-up hand-over of the open-URL action: the dial-up window keeps
-// AutoDialEnabled (its wish to dial before a web address is opened) and
-// gives DialCurrentEntry, which starts dialling the entry, user name and
-// password it holds and returns as soon as the dial has started. Until the
-// dial-up window sets them, AutoDialEnabled is false and no dial is made.
+// What the tasks need of the dial-up window, which lies above them: it
+// keeps AutoDialEnabled (its wish to dial before a web address is opened)
+// and gives DialCurrentEntry, which starts dialling the entry, user name
+// and password it holds and returns as soon as the dial has started, and
+// ShowDialerWindow, which shows it for the task editor's address "...".
+// Until the dial-up window sets them, AutoDialEnabled is false, no dial is
+// made and the "..." shows nothing.
 
 #include <functional>
 
@@ -12,6 +14,7 @@ namespace orvane {
 struct AutoDial {
   bool AutoDialEnabled = false;
   std::function<void()> DialCurrentEntry;
+  std::function<void()> ShowDialerWindow;
 };
 
 }  // namespace orvane

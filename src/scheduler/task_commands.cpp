@@ -10,8 +10,9 @@
 
 namespace orvane {
 
-TaskCommands::TaskCommands(FileSystem& files, ClockApi& clock, Ui& ui, TaskScheduler& tasks, TaskPage& page)
-    : files_(files), clock_(clock), ui_(ui), tasks_(tasks), page_(page) {}
+TaskCommands::TaskCommands(FileSystem& files, ClockApi& clock, Ui& ui, TaskScheduler& tasks, TaskPage& page,
+                           const AutoDial& autoDial)
+    : files_(files), clock_(clock), ui_(ui), tasks_(tasks), page_(page), autoDial_(autoDial) {}
 
 void TaskCommands::ToolButton5Click() { openEditor(kNewScheduledTask); }
 
@@ -38,6 +39,10 @@ void TaskCommands::openEditor(const char* mode) {
   mode_.text = mode;
   TaskEditorForm editor(ui_, clock_, *this);
   ui_.showModal(editor);
+}
+
+void TaskCommands::showDialerWindow() const {
+  if (autoDial_.ShowDialerWindow) autoDial_.ShowDialerWindow();
 }
 
 const OccurrenceRow* TaskCommands::selectedTask() const {

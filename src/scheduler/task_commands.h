@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "scheduler/auto_dial.h"
 #include "scheduler/task_edit_mode.h"
 #include "scheduler/task_file.h"
 
@@ -20,7 +21,8 @@ struct OccurrenceRow;
 
 class TaskCommands {
  public:
-  TaskCommands(FileSystem& files, ClockApi& clock, Ui& ui, TaskScheduler& tasks, TaskPage& page);
+  TaskCommands(FileSystem& files, ClockApi& clock, Ui& ui, TaskScheduler& tasks, TaskPage& page,
+               const AutoDial& autoDial);
 
   // Add: " 添 加 " and "添加新任务": the editor for a new task, modal.
   void ToolButton5Click();
@@ -48,6 +50,8 @@ class TaskCommands {
   // in place of the selected task ("Edit Scheduled Task"), the list is
   // saved and rebuilt, and the row that was selected is selected again.
   void store(const std::string& line);
+  // The editor's "..." beside the web address: the dial-up window.
+  void showDialerWindow() const;
 
  private:
   // Writes the list to the task file and rebuilds the table from it. A file
@@ -63,6 +67,7 @@ class TaskCommands {
   Ui& ui_;
   TaskScheduler& tasks_;
   TaskPage& page_;
+  const AutoDial& autoDial_;
   TaskEditMode mode_;
 };
 

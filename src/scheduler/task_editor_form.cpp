@@ -74,6 +74,8 @@ void TaskEditorForm::fileButtonClicked(TaskField field) {
   changed();
 }
 
+void TaskEditorForm::addressButtonClicked() { commands_.showDialerWindow(); }
+
 void TaskEditorForm::okClicked() {
   commands_.store(JoinTaskLine(fields()));
   close(kResultOk);

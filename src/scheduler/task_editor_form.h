@@ -104,6 +104,8 @@ class TaskEditorForm : public Form {
   // dialog with the button's filter; a chosen file's full path goes into the
   // edit, cut to its file name for "关闭程序".
   void fileButtonClicked(TaskField field);
+  // The "..." of "打开网址": the dial-up window, not modally.
+  void addressButtonClicked();
   // "确定" (suitempBitBtn2Click): the line is built and stored, and the
   // window closes.
   void okClicked();

@@ -361,8 +361,6 @@ LRESULT TaskEditorWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   return View::onMessage(message, wParam, lParam);
 }
 
-// The address "..." opens the dial-up window, which comes with the dial-up
-// subsystem; until then it opens nothing.
 void TaskEditorWindow::command(int id) {
   for (const Radio& radio : kRadios) {
     if (radio.id != id) continue;
@@ -374,6 +372,7 @@ void TaskEditorWindow::command(int id) {
     gather();
     form_.fileButtonClicked(button.field);
   }
+  if (id == kOpenUrlButton) form_.addressButtonClicked();
   if (id != kOk) return;
   gather();
   form_.okClicked();

@@ -45,7 +45,8 @@ class TaskSystem : public MainWindowPart, private TaskSchedulerHost, private Dis
   Menu& taskListMenu() { return taskListMenu_; }
   // The reminders waiting for Timer6 and the cascade of their windows.
   Reminders& reminders() { return reminders_; }
-  // Set by the dial-up window: whether to dial before a web address opens.
+  // Set by the dial-up window: whether and what to dial before a web
+  // address opens, and how the task editor's address "..." shows it.
   AutoDial& autoDial() { return autoDial_; }
 
  private:
@@ -67,7 +68,7 @@ class TaskSystem : public MainWindowPart, private TaskSchedulerHost, private Dis
   AutoDial autoDial_;
   TaskDispatcher dispatcher_{platform_, power_.powerActions(), power_.countdownRequest(), reminders_, autoDial_, *this};
   TaskPage taskPage_{scheduler_.table()};
-  TaskCommands taskCommands_{platform_.files, platform_.clock, ui_, scheduler_, taskPage_};
+  TaskCommands taskCommands_{platform_.files, platform_.clock, ui_, scheduler_, taskPage_, autoDial_};
   Menu taskListMenu_;
 };
 

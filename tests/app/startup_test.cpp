@@ -20,10 +20,11 @@ class StartupTest : public SimTest {
   Program program{world.platform(), world.ui()};
 };
 
-TEST_F(StartupTest, AFirstStartOpensTheServiceAfterTheScheduleAndShowsTheWindowLast) {
+TEST_F(StartupTest, AFirstStartOpensTheServiceAfterTheScheduleListsThePhoneBookAndShowsTheWindowLast) {
   run(1);
-  EXPECT_EQ(world.log().events(), (std::vector<std::string>{"open TForm3", "rebuild", "OpenSCManager -> ok",
-                                                            "OpenService name=Velmora -> fail", "show TForm3"}));
+  EXPECT_EQ(world.log().events(),
+            (std::vector<std::string>{"open TForm3", "rebuild", "OpenSCManager -> ok",
+                                      "OpenService name=Velmora -> fail", "RasEnumEntries -> 0", "show TForm3"}));
 }
 
 TEST_F(StartupTest, OnWindows9xTheServiceProgramIsDeletedFirst) {
@@ -31,8 +32,9 @@ TEST_F(StartupTest, OnWindows9xTheServiceProgramIsDeletedFirst) {
   run(1);
   const std::string deleted =
       "DeleteFile file=\"" + gbkToUtf8(world.files().programDirectoryText()) + "\\Velmora.exe\"";
-  EXPECT_EQ(world.log().events(), (std::vector<std::string>{"open TForm3", deleted, "rebuild", "OpenSCManager -> ok",
-                                                            "OpenService name=Velmora -> fail", "show TForm3"}));
+  EXPECT_EQ(world.log().events(),
+            (std::vector<std::string>{"open TForm3", deleted, "rebuild", "OpenSCManager -> ok",
+                                      "OpenService name=Velmora -> fail", "RasEnumEntries -> 0", "show TForm3"}));
 }
 
 TEST_F(StartupTest, TheServiceStopWaitsWhileItStopsAndLetsTimersFireMeanwhile) {

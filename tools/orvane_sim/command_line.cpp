@@ -77,8 +77,13 @@ std::optional<TimeZoneState> parseTimeZone(const std::string& text) {
   return zone;
 }
 
+const char* const kShowDialer = "show TRasDialerForm";
+
 bool validEvent(const std::string& text) {
-  if (text == "close" || text == "end-session" || text == "tray-double-click" || text == "clear-alarm") return true;
+  if (text == "close" || text == "end-session" || text == "tray-double-click" || text == "clear-alarm" ||
+      text == kShowDialer) {
+    return true;
+  }
   const auto space = text.find(' ');
   if (space == std::string::npos) return false;
   const std::string verb = text.substr(0, space);
@@ -118,6 +123,8 @@ class Parser {
         takeInstance(options);
       } else if (flag == "--port-driver") {
         takePortDriver(options);
+      } else if (flag == "--ras") {
+        takeRas(options);
       } else if (flag == "--at") {
         takeEvent(options);
       } else if (flag == "--answer") {
@@ -212,6 +219,16 @@ class Parser {
     fail("--port-driver is running, stopped, absent, denied or broken");
   }
 
+  void takeRas(SimOptions& options) {
+    std::string text;
+    if (!takeValue(text)) return;
+    if (text == "absent") {
+      options.rasAvailable = false;
+    } else {
+      fail("--ras is absent");
+    }
+  }
+
   void takeEvent(SimOptions& options) {
     double seconds = 0;
     std::string text;
@@ -276,14 +293,15 @@ std::optional<SimOptions> parseSimCommandLine(const std::vector<std::string>& ar
 
 const char* simUsage() {
   return R"(Usage: orvane-sim --dir DIR --start "YYYY-MM-DD HH:MM:SS" --run SECONDS
-                  [--platform nt|9x] [--jitter MS] [--instance 1|2]
+                  [--platform nt|9x] [--jitter MS] [--instance 1|2] [--ras absent]
                   [--port-driver running|stopped|absent|denied|broken]
                   [--at SECONDS "set-clock YYYY-MM-DD HH:MM:SS"] [--at SECONDS "sleep SECONDS"]
                   [--at SECONDS "menu PATH"] [--at SECONDS "press TForm3/CAPTION"]
                   [--at SECONDS "select TForm3/StringGrid1 ROW"]
                   [--at SECONDS "type TForm3/NAME VALUE"]
                   [--at SECONDS "set-alarm HH:MM"] [--at SECONDS clear-alarm]
-                  [--at SECONDS close|end-session|tray-double-click] [--answer WHAT=ANSWER]...
+                  [--at SECONDS close|end-session|tray-double-click]
+                  [--at SECONDS "show TRasDialerForm"] [--answer WHAT=ANSWER]...
                   [--time-server HOST=SERVER]... [--round-trip MS]
                   [--timezone BIAS[,DAYLIGHT-BIAS,daylight|standard|unknown]]
 
@@ -295,8 +313,10 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                     (deskward.ini). Optional inputs: DIR/processes.txt (running
                     processes, one "PID EXECUTABLE-PATH" per line), DIR/cmos.bin
                     (128 bytes of CMOS; missing: all zero), DIR/bios.bin (65,536
-                    bytes, F0000-FFFFF). The program's writes go to DIR, and
-                    the CMOS is written back to DIR/cmos.bin when the run ends
+                    bytes, F0000-FFFFF), DIR/phonebook.txt (the dial-up phone
+                    book, one GBK entry name per line; the service lists at
+                    most 16 records). The program's writes go to DIR, and the
+                    CMOS is written back to DIR/cmos.bin when the run ends
                     (unless there was none and no byte changed).
   --start TIME      the local time at which the program starts.
   --run SECONDS     how long virtual time runs after the start.
@@ -328,6 +348,8 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                     the time zone as GetTimeZoneInformation gives it: the bias
                     in minutes (UTC = local + bias), the daylight bias and which
                     time is in force (default -480, standard: China).
+  --ras absent      the system has no rasapi32.dll: every dial-up call fails
+                    and the program runs on without it.
   --at SECONDS EVENT
                     runs EVENT that many seconds after the start:
                       "set-clock YYYY-MM-DD HH:MM:SS"  the clock is set;
@@ -359,7 +381,10 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                        edit's text ("FlatSpinEditInteger1 7",
                                        1-3 power-on, 4-6 shutdown time) or a
                                        check box, "1" or "0" ("CheckBox3 1";
-                                       CheckBox1 "每天", 2-8 "星期一"-"星期日").
+                                       CheckBox1 "每天", 2-8 "星期一"-"星期日");
+                      "show TRasDialerForm"  the dial-up window is shown, not
+                                       modally, as the task editor's "..."
+                                       beside the web address shows it.
   --answer WHAT=ANSWER
                     scripted answers. Defaults: a message box answers its first
                     button ("确定"); a countdown runs to zero; a reminder stays
@@ -416,6 +441,16 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                                       closes the window when it sets the clock);
                       TForm9="server HOST fetch+correct"
                                       types HOST into the server box first;
+                      TRasDialerForm="ENTRY|USER|PASSWORD|autodial|savepw"
+                                      in the dial-up window: chooses ENTRY in
+                                      the entry list (nothing when the phone
+                                      book lacks it), types USER and PASSWORD,
+                                      ticks "自动拨号" and "保存密码" exactly
+                                      when their words follow (either or both
+                                      may be left out; "自动拨号" ticks "保存
+                                      密码" too) and presses "保存设置"; any
+                                      other answer closes it. Unanswered, it
+                                      stays open;
                       CLASS=ANSWER    hands ANSWER to each window of CLASS.
 
 The power-on wizard logs "open TForm1 page=N" when it opens and "page TForm1 N"
@@ -444,7 +479,12 @@ file="..." and "exit" when the message loop ends. Clock synchronisation:
 "connect host=HOST port=37 -> ok", "-> refused" or "-> unresolved";
 SetLocalTime time="YYYY-MM-DD HH:MM:SS" and SetSystemTime
 time="YYYY-MM-DD HH:MM:SS" (UTC), which move the virtual clock as on a real
-PC; the clock window opens as "open TForm9 server="HOST" auto=0".
+PC; the clock window opens as "open TForm9 server="HOST" auto=0". Dial-up:
+"RasEnumEntries -> N" (N entries listed, or "-> error 603 entries=N" when
+more than the 16 records asked for), "RasDial entry="..." user="..."
+password-length=N" (never the password; "-> error 623" for an entry the
+phone book lacks), RasCreatePhonebookEntry, RasGetErrorString code=N
+size=N; with --ras absent each call logs "-> no rasapi32.dll".
 
 Exit code 0, or 2 with this text for bad arguments.
 )";

@@ -15,8 +15,9 @@ namespace orvane {
 
 struct SimEvent {
   double atSeconds = 0;
-  std::string
-      text;  // "set-clock …", "sleep …", "menu …", "press …", "select …", "type …", "set-alarm HH:MM", "clear-alarm"
+  // "set-clock …", "sleep …", "menu …", "press …", "select …", "type …",
+  // "set-alarm HH:MM", "clear-alarm", "show TRasDialerForm"
+  std::string text;
 };
 
 struct SimOptions {
@@ -28,6 +29,7 @@ struct SimOptions {
   // 2: the program starts as a second copy while a first one runs.
   int instance = 1;
   SimDriverState portDriver = SimDriverState::Running;
+  bool rasAvailable = true;  // --ras absent: no rasapi32.dll
   std::vector<SimEvent> events;
   std::vector<std::pair<std::string, std::string>> answers;
   std::vector<std::pair<std::string, SimTimeServer>> timeServers;  // host (GBK) and server

@@ -22,6 +22,8 @@ void scheduleEvent(SimWorld& world, Program& program, const SimEvent& event) {
       program.queryEndSession();
     } else if (verb == "tray-double-click") {
       program.trayDoubleClick();
+    } else if (verb == "show") {
+      program.mainForm().tasks().taskCommands().showDialerWindow();
     } else if (verb == "set-clock") {
       world.setClock(parseDateTime(argument).value_or(DateTime()));
     } else if (verb == "sleep") {
@@ -48,6 +50,7 @@ int runSimulation(const SimOptions& options) {
   world.time().setJitter(options.jitterMs);
   world.system().setOtherCopyRunning(options.instance == 2);
   world.hardware().setDriverState(options.portDriver);
+  world.network().setRasAvailable(options.rasAvailable);
   for (const auto& [what, answer] : options.answers) world.ui().setAnswer(what, answer);
   for (const auto& [host, server] : options.timeServers) world.network().addServer(host, server);
   world.network().setRoundTrip(options.roundTripMs);

@@ -2,8 +2,11 @@
 // Simulated sockets and dial-up: time servers that answer the Time Protocol
 // from a clock of their own or with a fixed count, stay silent or refuse
 // the connection, on a network with a set round trip; and a RAS phone book
-// whose dials are recorded. A read blocks the caller in virtual time, as a
-// blocking socket blocks the GUI thread: no timer fires meanwhile.
+// whose listings and dials are recorded. A read blocks the caller in virtual
+// time, as a blocking socket blocks the GUI thread: no timer fires
+// meanwhile. The phone book answers as the service does: a buffer too small
+// for all of its entries gets nothing but the size and count it would need.
+// Without rasapi32.dll every RAS call fails with ERROR_CALL_NOT_IMPLEMENTED.
 
 #include <cstdint>
 #include <map>
@@ -46,16 +49,22 @@ class SimNetwork : public SocketApi, public RasApi {
   void addServer(const std::string& host, const SimTimeServer& server) { servers_[host] = server; }
   // The time from the connection until the whole answer has arrived.
   void setRoundTrip(int milliseconds) { roundTripMs_ = milliseconds; }
+  // Entry names, GBK.
   void setPhonebook(std::vector<std::string> entries) { phonebook_ = std::move(entries); }
+  // One entry name per line (GBK, CR LF or LF), as DIR/phonebook.txt holds them.
+  void loadPhonebook(const std::string& lines);
+  // False: the system has no rasapi32.dll.
+  void setRasAvailable(bool available) { rasAvailable_ = available; }
 
   std::optional<SocketHandle> connect(const std::string& host, std::uint16_t port) override;
   std::optional<std::string> receive(SocketHandle socket, int timeoutMs) override;
   void close(SocketHandle socket) override;
 
-  std::uint32_t enumEntries(std::vector<std::string>& names) override;
-  std::uint32_t dial(const RasDialRequest& request) override;
+  std::uint32_t enumEntries(RasEntryName* entries, std::uint32_t& bufferSize, std::uint32_t& count) override;
+  // Logged with the password's length, never the password.
+  std::uint32_t dial(const RasDialParams& params) override;
   std::uint32_t createPhonebookEntry() override;
-  std::string errorString(std::uint32_t code) override { return "RAS error " + std::to_string(code); }
+  std::string errorString(std::uint32_t code, std::size_t bufferSize) override;
 
  private:
   // Bytes on their way to the client: each piece arrives at its tick.
@@ -78,6 +87,7 @@ class SimNetwork : public SocketApi, public RasApi {
   SocketHandle nextSocket_ = 100;
   int roundTripMs_ = kDefaultRoundTripMs;
   std::vector<std::string> phonebook_;
+  bool rasAvailable_ = true;
 };
 
 }  // namespace orvane

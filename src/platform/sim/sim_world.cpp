@@ -36,6 +36,7 @@ void SimWorld::loadInputs() {
     hardware_.setCmos(bytes);
     loadedCmos_ = bytes;
   }
+  if (auto phonebook = files_.readFile(files_.programDirectory() / "phonebook.txt")) network_.loadPhonebook(*phonebook);
   if (auto bios = files_.readFile(files_.programDirectory() / "bios.bin")) {
     hardware_.setBiosRom(std::vector<std::uint8_t>(bios->begin(), bios->end()));
   }

@@ -30,7 +30,8 @@ class SimWorld {
  public:
   // `directory` plays the program's directory; its "system" subdirectory the
   // Windows system directory. Optional inputs there: processes.txt,
-  // cmos.bin (128 bytes), bios.bin (65,536 bytes of F0000-FFFFF).
+  // cmos.bin (128 bytes), bios.bin (65,536 bytes of F0000-FFFFF),
+  // phonebook.txt (the RAS phone book, one GBK entry name per line).
   SimWorld(const std::filesystem::path& directory, DateTime start);
 
   // 2 = NT family, 1 = Windows 9x/ME (no process token, no private data

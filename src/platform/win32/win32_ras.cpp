@@ -1,11 +1,8 @@
 #include "platform/win32/win32_ras.h"
 
-#include <ras.h>
+#include <atomic>
+#include <vector>
 
-#include <array>
-#include <cwchar>
-
-#include "common/gbk.h"
 #include "platform/win32/win32_library.h"
 
 namespace orvane {
@@ -13,74 +10,88 @@ namespace orvane {
 namespace {
 
 constexpr const wchar_t* kLibrary = L"rasapi32.dll";
-// Room for this many phone book entries, as the dial-up window lists them.
-constexpr std::size_t kMaxEntries = 16;
+constexpr const wchar_t* kNoticeClass = L"OrvaneDialNotices";
 
-typedef DWORD(WINAPI EnumEntriesFunction)(LPCWSTR reserved, LPCWSTR phoneBook, RASENTRYNAMEW* entries, DWORD* size,
+typedef DWORD(WINAPI EnumEntriesFunction)(LPCSTR reserved, LPCSTR phoneBook, RasEntryName* entries, DWORD* size,
                                           DWORD* count);
-typedef DWORD(WINAPI DialFunction)(RASDIALEXTENSIONS* extensions, LPCWSTR phoneBook, RASDIALPARAMSW* parameters,
-                                   DWORD notifierType, void* notifier, HRASCONN* connection);
-typedef DWORD(WINAPI CreateEntryFunction)(HWND owner, LPCWSTR phoneBook);
-typedef DWORD(WINAPI ErrorStringFunction)(UINT code, LPWSTR text, DWORD size);
+typedef DWORD(WINAPI DialFunction)(void* extensions, LPCSTR phoneBook, RasDialParams* parameters, DWORD notifierType,
+                                   void* notifier, HANDLE* connection);
+typedef DWORD(WINAPI CreateEntryFunction)(HWND owner, LPCSTR phoneBook);
+typedef DWORD(WINAPI ErrorStringFunction)(UINT code, LPSTR text, DWORD size);
 
 template <typename Function>
 Function* rasFunction(const char* name) {
   return libraryFunction<Function>(kLibrary, name);
 }
 
-// Copies GBK text into a fixed field, cut to the field's size.
-template <std::size_t N>
-void copyText(WCHAR (&field)[N], const std::string& gbk) {
-  std::wcsncpy(field, gbkToWide(gbk).c_str(), N - 1);
-  field[N - 1] = L'\0';
-}
+// The notifier has no context: the window it posts to is kept here. The
+// service may call it on a thread of its own.
+std::atomic<HWND> gNoticeWindow{nullptr};
 
-void WINAPI ignoreDialState(UINT, RASCONNSTATE, DWORD) {}
+// RasDialFunc: message, connection state, error code.
+void WINAPI postDialState(UINT, DWORD state, DWORD error) {
+  const HWND window = gNoticeWindow.load();
+  if (window != nullptr) PostMessageW(window, kRasDialNotice, state, static_cast<LPARAM>(error));
+}
 
 }  // namespace
 
-std::uint32_t Win32Ras::enumEntries(std::vector<std::string>& names) {
-  names.clear();
-  auto* enumerate = rasFunction<EnumEntriesFunction>("RasEnumEntriesW");
-  if (enumerate == nullptr) return 0;
-  std::array<RASENTRYNAMEW, kMaxEntries> entries{};
-  entries[0].dwSize = sizeof(RASENTRYNAMEW);
-  DWORD size = sizeof entries;
-  DWORD count = 0;
-  const DWORD result = enumerate(nullptr, nullptr, entries.data(), &size, &count);
-  if (result != 0) return result;
-  for (DWORD i = 0; i < count && i < kMaxEntries; ++i) names.push_back(wideToGbk(entries[i].szEntryName));
-  return 0;
+Win32Ras::~Win32Ras() {
+  if (noticeWindow_ == nullptr) return;
+  gNoticeWindow.store(nullptr);
+  DestroyWindow(noticeWindow_);
 }
 
-std::uint32_t Win32Ras::dial(const RasDialRequest& request) {
-  auto* dialEntry = rasFunction<DialFunction>("RasDialW");
+std::uint32_t Win32Ras::enumEntries(RasEntryName* entries, std::uint32_t& bufferSize, std::uint32_t& count) {
+  auto* enumerate = rasFunction<EnumEntriesFunction>("RasEnumEntriesA");
+  if (enumerate == nullptr) return ERROR_CALL_NOT_IMPLEMENTED;
+  DWORD size = bufferSize;
+  DWORD entriesListed = count;
+  const DWORD result = enumerate(nullptr, nullptr, entries, &size, &entriesListed);
+  bufferSize = size;
+  count = entriesListed;
+  return result;
+}
+
+std::uint32_t Win32Ras::dial(const RasDialParams& params) {
+  auto* dialEntry = rasFunction<DialFunction>("RasDialA");
   if (dialEntry == nullptr) return ERROR_CALL_NOT_IMPLEMENTED;
-  RASDIALPARAMSW parameters{};
-  parameters.dwSize = sizeof parameters;
-  copyText(parameters.szEntryName, request.entryName);
-  // "*": the service takes the callback number and the domain stored with
-  // the entry; the empty phone number takes the entry's own.
-  copyText(parameters.szCallbackNumber, "*");
-  copyText(parameters.szUserName, request.userName);
-  copyText(parameters.szPassword, request.password);
-  copyText(parameters.szDomain, "*");
-  HRASCONN connection = nullptr;
-  RASDIALFUNC notifier = ignoreDialState;
-  return dialEntry(nullptr, nullptr, &parameters, 0, reinterpret_cast<void*>(notifier), &connection);
+  gNoticeWindow.store(noticeWindow());
+  RasDialParams record = params;  // the service may write into it
+  HANDLE connection = nullptr;
+  return dialEntry(nullptr, nullptr, &record, 0, reinterpret_cast<void*>(postDialState), &connection);
 }
 
+// The dialog belongs to the program's active window (the dial-up window
+// whose button asked for it).
 std::uint32_t Win32Ras::createPhonebookEntry() {
-  auto* create = rasFunction<CreateEntryFunction>("RasCreatePhonebookEntryW");
+  auto* create = rasFunction<CreateEntryFunction>("RasCreatePhonebookEntryA");
   if (create == nullptr) return ERROR_CALL_NOT_IMPLEMENTED;
-  return create(ownerWindow_(), nullptr);
+  HWND owner = GetActiveWindow();
+  if (owner == nullptr) owner = ownerWindow_();
+  return create(owner, nullptr);
 }
 
-std::string Win32Ras::errorString(std::uint32_t code) {
-  auto* describe = rasFunction<ErrorStringFunction>("RasGetErrorStringW");
-  WCHAR text[256] = {};
-  if (describe == nullptr || describe(code, text, 256) != 0) return {};
-  return wideToGbk(text);
+std::string Win32Ras::errorString(std::uint32_t code, std::size_t bufferSize) {
+  auto* describe = rasFunction<ErrorStringFunction>("RasGetErrorStringA");
+  if (describe == nullptr || bufferSize == 0) return {};
+  std::vector<char> text(bufferSize, '\0');
+  if (describe(code, text.data(), static_cast<DWORD>(text.size())) != 0) return {};
+  text.back() = '\0';
+  return text.data();
+}
+
+HWND Win32Ras::noticeWindow() {
+  if (noticeWindow_ != nullptr) return noticeWindow_;
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kNoticeClass;
+  RegisterClassExW(&windowClass);
+  noticeWindow_ =
+      CreateWindowExW(0, kNoticeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+  return noticeWindow_;
 }
 
 }  // namespace orvane
