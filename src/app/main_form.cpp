@@ -15,6 +15,7 @@ MainForm::MainForm(Platform& platform, Ui& ui) : Form(ui), platform_(platform) {
   parts_.add(tasks_);
   parts_.add(lockAtStart_);
   parts_.add(dailyPower_);
+  parts_.add(wakeTimer_);
   parts_.add(startupService_);
   parts_.add(workingSetTrim_);
   buildMenus();

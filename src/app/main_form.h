@@ -18,6 +18,7 @@
 #include "scheduler/task_system.h"
 #include "wakeup/power_on_alarm_api.h"
 #include "wakeup/power_on_wizard.h"
+#include "wakeup/wake_timer_system.h"
 
 namespace orvane {
 
@@ -127,6 +128,7 @@ class MainForm : public Form, private PowerOnAlarmApi {
   TaskSystem tasks_{platform_, ui(), parts_, power_};
   DailyPowerSystem dailyPower_{platform_, ui(), parts_, power_};
   PowerOnWizard powerOnWizard_{platform_, ui(), power_, dailyPower_, *this};
+  WakeTimerSystem wakeTimer_{platform_, tasks_, dailyPower_, power_};
   Menu menuBar_;
   Menu trayMenu_;
   bool shown_ = false;

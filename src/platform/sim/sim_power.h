@@ -33,6 +33,7 @@ class SimPower : public PowerApi {
   bool adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest& request, bool keepPrevious) override;
   std::uint32_t lastError() override { return lastError_; }
   void closeHandle(TokenHandle) override {}
+  void setThreadExecutionState(std::uint32_t flags) override;
 
  private:
   std::string privilegeName(const Luid& luid) const;
