@@ -11,7 +11,7 @@ constexpr UINT kExpiredMessage = WM_APP + 1;
 constexpr const wchar_t* kWindowClass = L"OrvaneWakeTimer";
 
 // The absolute due time of SetWaitableTimer for a local moment, converted by
-// the time zone's rules for that date; nothing when the moment does not
+// the time zone's rules for that date; false when the moment does not
 // convert.
 bool absoluteDueOf(DateTime local, LARGE_INTEGER& due) {
   const SYSTEMTIME localTime = toSystemTime(local);
@@ -66,9 +66,9 @@ Win32WakeTimer::~Win32WakeTimer() {
 }
 
 void Win32WakeTimer::arm(const std::string& name, DateTime due, std::function<void()> expired) {
+  thread_.reset();
   LARGE_INTEGER absolute{};
   if (!absoluteDueOf(due, absolute)) return;
-  thread_.reset();
   expired_ = std::move(expired);
   thread_ = std::make_unique<TWakeFromSleep>(gbkToWide(name), absolute, messageWindow(), kExpiredMessage);
 }
