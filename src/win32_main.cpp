@@ -30,7 +30,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   orvane::Win32Ui ui;
   ui.setApplicationTitle(L"Orvane");
-  orvane::Win32Platform windows([&ui] { return ui.mainWindow(); });
+  orvane::Win32Platform windows([&ui] { return ui.mainWindow(); },
+                                [&ui](const std::function<void()>& handler) { ui.runHandler(handler); });
   orvane::MainPages pages;
   pages.powerOn = orvane::createMainPowerOnPage;
   pages.tasks = orvane::createMainTaskPage;

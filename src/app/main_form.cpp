@@ -16,6 +16,7 @@ MainForm::MainForm(Platform& platform, Ui& ui) : Form(ui), platform_(platform) {
   parts_.add(lockAtStart_);
   parts_.add(dailyPower_);
   parts_.add(wakeup_);
+  parts_.add(wakeTimer_);
   parts_.add(startupService_);
   parts_.add(workingSetTrim_);
   // Timer3: after the start-up service's stop.

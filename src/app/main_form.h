@@ -20,6 +20,7 @@
 #include "scheduler/task_system.h"
 #include "wakeup/power_on_wizard.h"
 #include "wakeup/wakeup_system.h"
+#include "wakeup/wake_timer_system.h"
 
 namespace orvane {
 
@@ -131,6 +132,7 @@ class MainForm : public Form {
   DailyPowerSystem dailyPower_{platform_, ui(), parts_, power_};
   WakeupSystem wakeup_{platform_, ui(), power_};
   PowerOnWizard powerOnWizard_{platform_, ui(), power_, dailyPower_, wakeup_.alarm()};
+  WakeTimerSystem wakeTimer_{platform_, tasks_, dailyPower_, power_};
   Menu menuBar_;
   Menu trayMenu_;
   bool shown_ = false;

@@ -14,9 +14,9 @@ std::int64_t wholeSecondsOf(DateTime value) {
 DateTime fromWholeSeconds(std::int64_t seconds) { return DateTime::fromMilliseconds(seconds * kMillisecondsPerSecond); }
 
 std::int64_t SecondCatchUp::firstPending(std::int64_t now) {
-  if (withinReach(now)) return *last_ + 1;
-  last_ = now - 1;
-  return now;
+  const std::int64_t first = firstToExamine(now);
+  last_ = first - 1;
+  return first;
 }
 
 }  // namespace orvane

@@ -31,23 +31,39 @@ class SecondCatchUp {
   // left to that.
   template <typename Visit>
   void forEachNewSecond(std::int64_t now, Visit&& visit) {
-    for (std::int64_t second = firstToExamine(now); second <= now; ++second) {
+    for (std::int64_t second = firstToExamine(now); second <= now; second = firstToExamine(now)) {
       last_ = second;
+      if (heldOpen_ == second) heldOpen_.reset();
       visit(second);
       if (*last_ != second) return;
     }
   }
 
-  // The first second that is still to be examined, as of `now`: the one after
-  // the last examined while a tick would still catch up with it, otherwise
-  // `now` itself, and the seconds before it are given up.
+  // The first second that is still to be examined, as of `now`: a second
+  // held open, else the one after the last examined while a tick would still
+  // catch up with it, otherwise `now` itself, and the seconds before it are
+  // given up.
   std::int64_t firstPending(std::int64_t now);
+
+  // The wake-up timer woke the machine for an event at `second`: however late
+  // the resume, that second is still examined once, when a tick first comes
+  // no more than kMaxLateSeconds after it; the other seconds missed while
+  // asleep are given up as usual.
+  void holdOpen(std::int64_t second) { heldOpen_ = second; }
+  static constexpr std::int64_t kMaxLateSeconds = 300;
 
  private:
   bool withinReach(std::int64_t now) const { return last_ && now >= *last_ && now - *last_ <= kMaxGapSeconds; }
-  std::int64_t firstToExamine(std::int64_t now) const { return withinReach(now) ? *last_ + 1 : now; }
+  bool heldOpenDue(std::int64_t now) const {
+    return heldOpen_ && *heldOpen_ <= now && now - *heldOpen_ <= kMaxLateSeconds && (!last_ || *last_ < *heldOpen_);
+  }
+  std::int64_t firstToExamine(std::int64_t now) const {
+    if (withinReach(now)) return *last_ + 1;
+    return heldOpenDue(now) ? *heldOpen_ : now;
+  }
 
   std::optional<std::int64_t> last_;
+  std::optional<std::int64_t> heldOpen_;
 };
 
 }  // namespace orvane

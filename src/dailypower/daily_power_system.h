@@ -27,6 +27,7 @@ class DailyPowerSystem : public MainWindowPart {
   DailySchedule& dailySchedule() { return dailySchedule_; }
   PowerOnDates& powerOnDates() { return powerOnDates_; }
   StartupPowerCheck& startupPowerCheck() { return startupPowerCheck_; }
+  DailyShutdown& dailyShutdown() { return dailyShutdown_; }
 
  private:
   // The second half of Timer2: the daily shutdown.

@@ -27,6 +27,8 @@ void writeTimeFields(IniSettings& file, const TimeKeys& keys, const TimeFields& 
   for (std::size_t index = 0; index < keys.size(); ++index) file.write(keys[index], fields[index]);
 }
 
+TimeFields savedShutdownTime(FileSystem& files) { return readTimeFields(wakeSettings(files), kShutdownKeys); }
+
 void DailySchedule::load() {
   const IniSettings file = wakeSettings(files_);
   fields_.everyDay = file.isOn(wake_ini::kPowerEveryDay);

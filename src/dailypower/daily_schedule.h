@@ -41,6 +41,9 @@ struct PowerOnSaveSteps {
   std::function<void()> openPowerOnWizard;
 };
 
+// The daily shutdown time as saved in "\wake.ini" (section "close").
+TimeFields savedShutdownTime(FileSystem& files);
+
 class DailySchedule {
  public:
   explicit DailySchedule(FileSystem& files) : files_(files) {}

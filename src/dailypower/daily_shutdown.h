@@ -30,6 +30,9 @@ class DailyShutdown {
  public:
   // DailyShutdownCheck: whether a countdown is due in a second examined now.
   bool due(DateTime now, const TimeFields& fields);
+  // The machine was woken for an event at this whole second: a shutdown then
+  // still comes however late the resume (see SecondCatchUp::holdOpen).
+  void holdOpen(std::int64_t second) { seconds_.holdOpen(second); }
 
  private:
   SecondCatchUp seconds_;

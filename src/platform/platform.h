@@ -12,6 +12,7 @@
 #include "platform/shell.h"
 #include "platform/sockets.h"
 #include "platform/system.h"
+#include "platform/wake_timer.h"
 
 namespace orvane {
 
@@ -27,6 +28,7 @@ struct Platform {
   SocketApi& sockets;
   RasApi& ras;
   SecretStore& secrets;
+  WakeTimerApi& wakeTimer;
 };
 
 }  // namespace orvane

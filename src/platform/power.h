@@ -1,6 +1,6 @@
 #pragma once
-// Power and privileges: ExitWindowsEx, SetSystemPowerState and the process
-// token calls that enable the shutdown privilege.
+// Power and privileges: ExitWindowsEx, SetSystemPowerState, the process
+// token calls that enable the shutdown privilege, and SetThreadExecutionState.
 
 #include <cstdint>
 #include <optional>
@@ -39,6 +39,11 @@ class PowerApi {
                                      std::optional<PrivilegeRequest>* previous) = 0;
   virtual std::uint32_t lastError() = 0;
   virtual void closeHandle(TokenHandle handle) = 0;
+  // SetThreadExecutionState for the calling (GUI) thread: kKeepSystemAwake
+  // keeps the system from falling asleep until kAllowSleep is set again.
+  static constexpr std::uint32_t kAllowSleep = 0x80000000U;       // ES_CONTINUOUS
+  static constexpr std::uint32_t kKeepSystemAwake = 0x80000001U;  // ES_CONTINUOUS | ES_SYSTEM_REQUIRED
+  virtual void setThreadExecutionState(std::uint32_t flags) = 0;
 };
 
 }  // namespace orvane

@@ -1,6 +1,6 @@
 #include "power/power_system.h"
 
-#include "power/countdown_form.h"
+#include <utility>
 
 namespace orvane {
 
@@ -13,7 +13,18 @@ void PowerSystem::timerFired(MainTimer timer) {
 
 void PowerSystem::showCountdown() {
   CountdownForm countdown(ui_, platform_.clock, actions_, request_);
+  countdownRequested_ = false;
+  // Also when the modal loop ends by an exception.
+  struct Restore {
+    const CountdownForm*& at;
+    const CountdownForm* value;
+    ~Restore() { at = value; }
+  } restore{countingDown_, std::exchange(countingDown_, &countdown)};
   ui_.showModal(countdown);
+}
+
+bool PowerSystem::countdownPending() const {
+  return countdownRequested_ || (countingDown_ != nullptr && countingDown_->counting());
 }
 
 std::vector<MenuItem> PowerSystem::powerMenuEntries() {

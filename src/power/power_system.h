@@ -9,6 +9,7 @@
 #include "platform/main_window_part.h"
 #include "platform/menu.h"
 #include "platform/platform.h"
+#include "power/countdown_form.h"
 #include "power/countdown_request.h"
 #include "power/power_actions.h"
 #include "power/timed_shutdown_form.h"
@@ -26,7 +27,13 @@ class PowerSystem : public MainWindowPart {
   // What the next shutdown countdown does: set it, then requestCountdown().
   CountdownRequest& countdownRequest() { return request_; }
   // The countdown opens from the message loop about a second later (Timer9).
-  void requestCountdown() { timers_.startTimer(Timer9); }
+  void requestCountdown() {
+    countdownRequested_ = true;
+    timers_.startTimer(Timer9);
+  }
+  // A requested countdown has not opened yet or is still counting down (it
+  // stops when it acts or is cancelled).
+  bool countdownPending() const;
   // The countdown opens now, modally, and this returns when it has closed.
   void showCountdown();
   TimedShutdownForm& timedShutdown() { return timedShutdown_; }
@@ -49,6 +56,8 @@ class PowerSystem : public MainWindowPart {
   PowerActions actions_;
   CountdownRequest request_;
   TimedShutdownForm timedShutdown_{ui_, platform_.clock, actions_, request_};
+  bool countdownRequested_ = false;
+  const CountdownForm* countingDown_ = nullptr;  // while the countdown is open
 };
 
 }  // namespace orvane

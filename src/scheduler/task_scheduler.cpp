@@ -25,13 +25,13 @@ void TaskScheduler::rebuildAsOf(DateTime reference) {
   } else {
     taskList_.clear();
   }
+  if (armWakeTimer_) armWakeTimer_();
   host_.occurrencesRebuilt();
 }
 
 void TaskScheduler::resolve(DateTime reference) {
   host_.stopTaskTick();
   table_ = OccurrenceTable::resolve(taskList_, reference);
-  if (!taskList_.empty() && armWakeTimer_) armWakeTimer_();
   host_.startTaskTick();
 }
 

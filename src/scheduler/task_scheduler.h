@@ -52,9 +52,13 @@ class TaskScheduler {
   void tick();
   // The rebuild checks of the 30-second timer.
   void checkClock();
+  // The machine was woken for an event at this whole second: its tasks still
+  // run once however late the resume (see SecondCatchUp::holdOpen).
+  void holdOpen(std::int64_t second) { seconds_.holdOpen(second); }
 
-  // The hand-over to the wake-up timer: runs at the end of every rebuild that
-  // loaded at least one task line, once the rows are resolved.
+  // The hand-over to the wake-up timer: runs at the end of every rebuild,
+  // once the rows are resolved, so that the timer follows the table also
+  // when its last task is gone.
   void setArmWakeTimer(std::function<void()> armWakeTimer) { armWakeTimer_ = std::move(armWakeTimer); }
 
   const TaskList& taskList() const { return taskList_; }

@@ -68,6 +68,19 @@ TEST(SecondCatchUp, ACheckRunInsideAVisitTakesOverTheSecondsLeft) {
   EXPECT_EQ(visit(seconds, 103), Seconds{});
 }
 
+TEST(SecondCatchUp, ASecondHeldOpenIsExaminedOnceUpToFiveMinutesLateAndTheRestOfTheGapIsGivenUp) {
+  SecondCatchUp seconds;
+  visit(seconds, 100);
+  seconds.holdOpen(1000);
+  EXPECT_EQ(visit(seconds, 900), Seconds{900});  // not yet: an ordinary large gap
+  EXPECT_EQ(seconds.firstPending(1040), 1000);
+  EXPECT_EQ(visit(seconds, 1040), (Seconds{1000, 1040}));
+  EXPECT_EQ(visit(seconds, 1045), Seconds{1045});
+
+  seconds.holdOpen(2000);
+  EXPECT_EQ(visit(seconds, 2301), Seconds{2301});  // more than five minutes late
+}
+
 TEST(SecondCatchUp, WholeSecondsDropTheMilliseconds) {
   const DateTime moment = parseDateTime("2026-12-07 10:00:05").value().addMilliseconds(999);
   EXPECT_EQ(formatDateTimeMs(fromWholeSeconds(wholeSecondsOf(moment))), "2026-12-07 10:00:05.000");

@@ -353,8 +353,14 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
   --at SECONDS EVENT
                     runs EVENT that many seconds after the start:
                       "set-clock YYYY-MM-DD HH:MM:SS"  the clock is set;
-                      "sleep SECONDS"  the machine sleeps: no timer fires; on
-                                       resume an expired wake timer comes first;
+                      "sleep SECONDS"  the machine sleeps that long: no timer
+                                       fires, the clock runs on; it logs
+                                       "sleep seconds=N", then "resume" at the
+                                       end, or "wake" when the armed wake
+                                       timer's due time falls inside: the
+                                       machine wakes then, the timer's expiry
+                                       (the rebuild) comes first, then the
+                                       timers that fell due;
                       "close"          the main window's close box is clicked;
                       "end-session"    Windows asks whether the session may end;
                       "tray-double-click"
@@ -463,7 +469,7 @@ label4="今天没有开机任务！"".
 Log events: platform calls by their Windows names (ExitWindowsEx flags=13
 reserved=0, SetSystemPowerState suspend=1 force=1, ShellExecute verb=open
 file="..." dir="...", TerminateProcess pid=12, sndPlaySound file=... flags=3,
-SetWaitableTimer due=..., CmosRead index=84 value=0, CmosWrite index=84 value=1
+CmosRead index=84 value=0, CmosWrite index=84 value=1
 (decimal, every CMOS byte in order), CreateFile name="\\.\PortTalk" -> ok|fail,
 OpenSCManager -> ok|denied, OpenService name=PortTalk -> ok|fail,
 CreateService name=PortTalk type=1 start=3 error=1 path="...",
@@ -485,6 +491,13 @@ more than the 16 records asked for), "RasDial entry="..." user="..."
 password-length=N" (never the password; "-> error 623" for an entry the
 phone book lacks), RasCreatePhonebookEntry, RasGetErrorString code=N
 size=N; with --ras absent each call logs "-> no rasapi32.dll".
+
+The wake-up timer: each arming logs
+  SetWaitableTimer name=zovirudu due="YYYY-MM-DD HH:MM:SS" resume=1
+with the local moment of its absolute due time (an arming with nothing to
+wake for logs nothing); after its expiry the system is kept awake until the
+event has been handled and any countdown it opened has ended:
+  SetThreadExecutionState flags=0x80000001   ...   flags=0x80000000
 
 Exit code 0, or 2 with this text for bad arguments.
 )";

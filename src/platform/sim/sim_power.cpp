@@ -1,6 +1,7 @@
 #include "platform/sim/sim_power.h"
 
 #include <array>
+#include <cstdio>
 
 #include "common/gbk.h"
 #include "platform/sim/event_log.h"
@@ -83,6 +84,12 @@ bool SimPower::adjustTokenPrivileges(TokenHandle, const PrivilegeRequest& reques
   }
   log_.add(line);
   return outcome_ != PrivilegeOutcome::Failed;
+}
+
+void SimPower::setThreadExecutionState(std::uint32_t flags) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(flags));
+  log_.add(std::string("SetThreadExecutionState flags=") + hex);
 }
 
 }  // namespace orvane

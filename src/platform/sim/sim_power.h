@@ -36,6 +36,7 @@ class SimPower : public PowerApi {
                              std::optional<PrivilegeRequest>* previous) override;
   std::uint32_t lastError() override { return lastError_; }
   void closeHandle(TokenHandle) override {}
+  void setThreadExecutionState(std::uint32_t flags) override;
 
  private:
   std::string privilegeName(const Luid& luid) const;

@@ -21,7 +21,9 @@ SimWorld::SimWorld(const std::filesystem::path& directory, DateTime start)
       hardware_(log_),
       network_(log_, time_),
       ui_(time_, log_),
-      platform_{system_, files_, time_, power_, shell_, registry_, hardware_, hardware_, network_, network_, secrets_} {
+      wakeTimer_(time_, log_),
+      platform_{system_,   files_,    time_,    power_,   shell_,   registry_,
+                hardware_, hardware_, network_, network_, secrets_, wakeTimer_} {
   time_.setLog(&log_);
   files_.setLog(&log_);
   time_.setHandlerRunner([this](const std::function<void()>& handler) { ui_.runHandler(handler); });
@@ -76,9 +78,19 @@ void SimWorld::setClock(DateTime local) {
 }
 
 void SimWorld::sleep(double seconds) {
-  log_.add("sleep seconds=" + std::to_string(toMilliseconds(seconds) / 1000));
-  time_.sleep(toMilliseconds(seconds));
-  log_.add("resume");
+  const std::int64_t length = toMilliseconds(seconds);
+  log_.add("sleep seconds=" + std::to_string(length / 1000));
+  const std::optional<DateTime> due = wakeTimer_.due();
+  const std::int64_t untilDue =
+      due ? std::max<std::int64_t>(due->totalMilliseconds() - time_.localNow().totalMilliseconds(), 0) : 0;
+  if (!due || untilDue > length) {
+    time_.sleep(length);
+    log_.add("resume");
+    return;
+  }
+  time_.sleep(untilDue + wakeDelayMs_);
+  log_.add("wake");
+  wakeTimer_.signal();
 }
 
 }  // namespace orvane

@@ -6,6 +6,7 @@
 // program did.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -23,6 +24,7 @@
 #include "platform/sim/sim_system.h"
 #include "platform/sim/sim_time.h"
 #include "platform/sim/sim_ui.h"
+#include "platform/sim/sim_wake_timer.h"
 
 namespace orvane {
 
@@ -48,9 +50,15 @@ class SimWorld {
   void saveCmos();
   // Schedules an event this many seconds after the start.
   void at(double seconds, std::function<void()> action);
-  // The clock is set, or the machine sleeps, as scripted events do.
+  // The clock is set, or the machine sleeps, as scripted events do. The
+  // clock runs on through sleep; no timer fires. When the wake timer's due
+  // time falls inside the sleep, the machine wakes then ("wake") and the
+  // timer's expiry comes first; otherwise it resumes at the end ("resume").
   void setClock(DateTime local);
   void sleep(double seconds);
+  // A wake by the wake timer comes this many seconds after its due time, as
+  // a slow resume from hibernation does.
+  void setWakeDelay(double seconds) { wakeDelayMs_ = std::llround(seconds * 1000.0); }
 
   Platform& platform() { return platform_; }
   EventLog& log() { return log_; }
@@ -64,6 +72,7 @@ class SimWorld {
   SimSystem& system() { return system_; }
   SimHardware& hardware() { return hardware_; }
   SimNetwork& network() { return network_; }
+  SimWakeTimer& wakeTimer() { return wakeTimer_; }
 
  private:
   void loadInputs();
@@ -80,8 +89,10 @@ class SimWorld {
   SimHardware hardware_;
   SimNetwork network_;
   SimUi ui_;
+  SimWakeTimer wakeTimer_;
   Platform platform_;
   std::optional<std::array<std::uint8_t, 128>> loadedCmos_;
+  std::int64_t wakeDelayMs_ = 0;
 };
 
 }  // namespace orvane

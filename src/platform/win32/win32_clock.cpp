@@ -11,21 +11,6 @@ DateTime fromSystemTime(const SYSTEMTIME& time) {
                              {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds});
 }
 
-SYSTEMTIME toSystemTime(DateTime value) {
-  const CivilDate date = value.date();
-  const TimeOfDay time = value.time();
-  SYSTEMTIME result{};
-  result.wYear = static_cast<WORD>(date.year);
-  result.wMonth = static_cast<WORD>(date.month);
-  result.wDay = static_cast<WORD>(date.day);
-  result.wDayOfWeek = static_cast<WORD>(value.weekday() - 1);
-  result.wHour = static_cast<WORD>(time.hour);
-  result.wMinute = static_cast<WORD>(time.minute);
-  result.wSecond = static_cast<WORD>(time.second);
-  result.wMilliseconds = static_cast<WORD>(time.millisecond);
-  return result;
-}
-
 TimeZoneState::Kind kindOf(DWORD result) {
   switch (result) {
     case TIME_ZONE_ID_UNKNOWN:
@@ -40,6 +25,21 @@ TimeZoneState::Kind kindOf(DWORD result) {
 }
 
 }  // namespace
+
+SYSTEMTIME toSystemTime(DateTime value) {
+  const CivilDate date = value.date();
+  const TimeOfDay time = value.time();
+  SYSTEMTIME result{};
+  result.wYear = static_cast<WORD>(date.year);
+  result.wMonth = static_cast<WORD>(date.month);
+  result.wDay = static_cast<WORD>(date.day);
+  result.wDayOfWeek = static_cast<WORD>(value.weekday() - 1);
+  result.wHour = static_cast<WORD>(time.hour);
+  result.wMinute = static_cast<WORD>(time.minute);
+  result.wSecond = static_cast<WORD>(time.second);
+  result.wMilliseconds = static_cast<WORD>(time.millisecond);
+  return result;
+}
 
 DateTime Win32Clock::localNow() {
   SYSTEMTIME now{};

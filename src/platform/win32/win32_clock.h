@@ -3,9 +3,14 @@
 // setting the clock (which needs the system-time privilege on the NT family;
 // the caller enables it).
 
+#include <windows.h>
+
 #include "platform/clock.h"
 
 namespace orvane {
+
+// The SYSTEMTIME of a date-time value, its day of the week filled in.
+SYSTEMTIME toSystemTime(DateTime value);
 
 class Win32Clock : public ClockApi {
  public:

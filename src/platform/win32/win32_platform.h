@@ -18,6 +18,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_sockets.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_wake_timer.h"
 
 namespace orvane {
 
@@ -25,9 +26,17 @@ class Win32Platform {
  public:
   // `ownerWindow` names the window that owns what the system shows for the
   // program (shell starts, the dial-up entry dialog): the main window.
-  explicit Win32Platform(const std::function<HWND()>& ownerWindow)
-      : shell_(ownerWindow), ras_(ownerWindow), platform_{system_,   files_, clock_,   power_, shell_,  registry_,
-                                                          services_, ports_, sockets_, ras_,   secrets_} {}
+  // `runHandler` runs what the wake-up timer's expiry hands to the GUI
+  // thread: the program's general error handler.
+  explicit Win32Platform(
+      const std::function<HWND()>& ownerWindow,
+      Win32WakeTimer::HandlerRunner runHandler = [](const std::function<void()>& handler) { handler(); })
+      : shell_(ownerWindow), ras_(ownerWindow), wakeTimer_(std::move(runHandler)), platform_{system_,   files_,
+                                                                                             clock_,    power_,
+                                                                                             shell_,    registry_,
+                                                                                             services_, ports_,
+                                                                                             sockets_,  ras_,
+                                                                                             secrets_,  wakeTimer_} {}
 
   Platform& platform() { return platform_; }
 
@@ -43,6 +52,7 @@ class Win32Platform {
   Win32Sockets sockets_;
   Win32Ras ras_;
   Win32Secrets secrets_;
+  Win32WakeTimer wakeTimer_;
   Platform platform_;
 };
 

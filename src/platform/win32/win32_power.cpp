@@ -8,6 +8,7 @@ namespace orvane {
 
 namespace {
 typedef BOOL(WINAPI SetSystemPowerStateFunction)(BOOL suspend, BOOL force);
+typedef EXECUTION_STATE(WINAPI SetThreadExecutionStateFunction)(EXECUTION_STATE flags);
 
 HANDLE handleOf(TokenHandle token) { return reinterpret_cast<HANDLE>(token); }
 }  // namespace
@@ -65,5 +66,10 @@ bool Win32Power::adjustTokenPrivileges(TokenHandle token, const PrivilegeRequest
 std::uint32_t Win32Power::lastError() { return GetLastError(); }
 
 void Win32Power::closeHandle(TokenHandle handle) { CloseHandle(handleOf(handle)); }
+
+void Win32Power::setThreadExecutionState(std::uint32_t flags) {
+  auto* function = libraryFunction<SetThreadExecutionStateFunction>(L"kernel32.dll", "SetThreadExecutionState");
+  if (function != nullptr) function(flags);
+}
 
 }  // namespace orvane

@@ -18,6 +18,8 @@ class Win32Power : public PowerApi {
                              std::optional<PrivilegeRequest>* previous) override;
   std::uint32_t lastError() override;
   void closeHandle(TokenHandle handle) override;
+  // Looked up at run time too: Windows 95 and NT 4 lack it.
+  void setThreadExecutionState(std::uint32_t flags) override;
 };
 
 }  // namespace orvane
