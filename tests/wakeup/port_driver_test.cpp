@@ -94,7 +94,8 @@ class FailingServiceOpens : public ServiceApi {
 };
 
 Platform withServices(Platform& p, ServiceApi& services) {
-  return {p.system, p.files, p.clock, p.power, p.shell, p.registry, services, p.ports, p.sockets, p.ras, p.secrets};
+  return {p.system, p.files, p.clock,   p.power, p.shell,   p.registry,
+          services, p.ports, p.sockets, p.ras,   p.secrets, p.wakeTimer};
 }
 
 TEST_F(PortDriverTest, ElevenServiceOpensThenTheInstallFailureHandlerUnlessRefusedOrBadlyNamed) {
@@ -162,8 +163,8 @@ class DataWritesFail : public PortApi {
 TEST_F(PortDriverTest, AFailedWriteEndsTheBatchAtThatByteWithoutTheQuestions) {
   DataWritesFail ports(world.hardware(), 2);
   Platform p = world.platform();
-  Platform platform{p.system,   p.files, p.clock,   p.power, p.shell,  p.registry,
-                    p.services, ports,   p.sockets, p.ras,   p.secrets};
+  Platform platform{p.system,   p.files, p.clock,   p.power, p.shell,   p.registry,
+                    p.services, ports,   p.sockets, p.ras,   p.secrets, p.wakeTimer};
   WakeupSystem failing(platform, world.ui(), power);
   setProfile({"84", "85", "86", "87", "88", "125", "126"});
   setCmos({{86, 7}});
