@@ -8,13 +8,32 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# On a board with the profile 0x54, "确定" with a changed power-on time
-# opens the wizard.
+# On a board with the profile 0x54 (control 84, day 85, hour 86, minute 87,
+# second 88, checksum 125/126) whose alarm is off, at 07:00 on day 5 with the
+# checksum 0x1234, "确定" with a changed power-on time opens the wizard.
+make_cmos() {
+  python3 - "$1" <<'PY'
+import sys
+cmos = bytearray(range(128))
+cmos[84:88] = bytes([0x00, 0x05, 0x07, 0x00])
+cmos[125:127] = bytes([0x12, 0x34])
+open(sys.argv[1], "wb").write(cmos)
+PY
+}
 wizard() {
   local answer=$1
-  printf '[wake]\r\net11=84\r\n' >"$dir/wake.ini"
+  printf '[wake]\r\net=1\r\net11=84\r\net21=85\r\net31=86\r\net41=87\r\net51=88\r\net61=125\r\net71=126\r\n' >"$dir/wake.ini"
+  make_cmos "$dir/cmos.bin"
   "$sim" --dir "$dir" --start "2026-12-07 10:55:30" --run 3 --answer "TForm1=$answer" \
     --at 1 "type TForm3/FlatSpinEditInteger1 6" --at 2 "press TForm3/确定"
+}
+# The bytes of cmos.bin at indices $2... as decimal numbers.
+cmos_bytes() {
+  python3 - "$@" <<'PY'
+import sys
+cmos = open(sys.argv[1], "rb").read()
+print(" ".join(str(cmos[int(index)]) for index in sys.argv[2:]))
+PY
 }
 
 out=$(wizard "auto 06:30:00") || fail "run exited $?"
@@ -22,11 +41,15 @@ grep -q '^2026-12-07 10:55:32.000 open TForm1 page=1$' <<<"$out" || fail "not op
 grep -q '^2026-12-07 10:55:32.000 page TForm1 2$' <<<"$out" || fail "not on page 2: $out"
 grep -q $'^h=06\r$' "$dir/wake.ini" && grep -q $'^m=30\r$' "$dir/wake.ini" && grep -q $'^s=00\r$' "$dir/wake.ini" ||
   fail "wake.ini: $(cat "$dir/wake.ini")"
+[ "$(cmos_bytes "$dir/cmos.bin" 84 85 86 87 125 126)" = "1 0 6 30 18 77" ] || fail "cmos: $(xxd "$dir/cmos.bin")"
+grep -q '^2026-12-07 10:55:32.000 message "必须重启一次计算机才能使设置生效！" -> 确定$' <<<"$out" ||
+  fail "no restart question: $out"
 
 out=$(wizard "auto 7x:00:00") || fail "run exited $?"
 grep -q "^2026-12-07 10:55:32.000 error \"'7x' is not a valid integer value\"$" <<<"$out" || fail "not refused: $out"
 grep -q '^2026-12-07 10:55:32.000 close TForm1$' <<<"$out" || fail "not closed: $out"
 grep -q '7x' "$dir/wake.ini" && fail "refused time written: $(cat "$dir/wake.ini")"
+grep -q Cmos <<<"$out" && fail "a refused time reached the CMOS: $out"
 
 out=$(wizard auto-test) || fail "run exited $?"
 [ "$(tr -d '\r' <"$dir/wake.ini" | grep -A4 '^\[test\]$' | tr '\n' ' ')" = "[test] test=1 h=11 m=5 s=32 " ] ||
@@ -37,6 +60,7 @@ grep -q '^2026-12-07 10:55:32.000 page TForm1 4$' <<<"$out" || fail "not on page
 grep -Eq '^2026-12-07 10:55:32.000 HtmlHelp file=".*\\help.chm" topic="power.html" command=0$' <<<"$out" ||
   fail "no help: $out"
 grep -q $'^h=07\r$' "$dir/wake.ini" || fail "manual time: $(cat "$dir/wake.ini")"
+grep -q Cmos <<<"$out" && fail "the manual set-up reached the CMOS: $out"
 
 out=$(wizard cancel) || fail "run exited $?"
 grep -q '^2026-12-07 10:55:32.000 close TForm1$' <<<"$out" || fail "not cancelled: $out"
