@@ -16,12 +16,14 @@ SimWorld::SimWorld(const std::filesystem::path& directory, DateTime start)
       registry_(log_),
       secrets_(log_),
       power_(log_),
-      shell_(log_, files_),
+      bios_(log_),
+      shell_(log_, files_, bios_),
       system_(log_),
       hardware_(log_),
       network_(log_),
       ui_(time_, log_),
-      platform_{system_, files_, time_, power_, shell_, registry_, hardware_, hardware_, network_, network_, secrets_} {
+      platform_{system_,   files_,    time_,    power_,   shell_,   registry_,
+                hardware_, hardware_, network_, network_, secrets_, bios_} {
   time_.setLog(&log_);
   files_.setLog(&log_);
   time_.setHandlerRunner([this](const std::function<void()>& handler) { ui_.runHandler(handler); });
@@ -37,7 +39,7 @@ void SimWorld::loadInputs() {
     loadedCmos_ = bytes;
   }
   if (auto bios = files_.readFile(files_.programDirectory() / "bios.bin")) {
-    hardware_.setBiosRom(std::vector<std::uint8_t>(bios->begin(), bios->end()));
+    bios_.setRom(std::vector<std::uint8_t>(bios->begin(), bios->end()));
   }
 }
 

@@ -13,6 +13,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/event_log.h"
+#include "platform/sim/sim_bios_memory.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_hardware.h"
 #include "platform/sim/sim_network.h"
@@ -62,6 +63,7 @@ class SimWorld {
   SimShell& shell() { return shell_; }
   SimSystem& system() { return system_; }
   SimHardware& hardware() { return hardware_; }
+  SimBiosMemory& bios() { return bios_; }
   SimNetwork& network() { return network_; }
 
  private:
@@ -74,6 +76,7 @@ class SimWorld {
   SimRegistry registry_;
   SimSecrets secrets_;
   SimPower power_;
+  SimBiosMemory bios_;
   SimShell shell_;
   SimSystem system_;
   SimHardware hardware_;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/platform.h"
+#include "platform/win32/win32_bios_memory.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_ports.h"
@@ -26,8 +27,8 @@ class Win32Platform {
   // `ownerWindow` names the window that owns what the system shows for the
   // program (shell starts, the dial-up entry dialog): the main window.
   explicit Win32Platform(const std::function<HWND()>& ownerWindow)
-      : shell_(ownerWindow), ras_(ownerWindow), platform_{system_,   files_, clock_,   power_, shell_,  registry_,
-                                                          services_, ports_, sockets_, ras_,   secrets_} {}
+      : shell_(ownerWindow), ras_(ownerWindow), platform_{system_,   files_, clock_,   power_, shell_,   registry_,
+                                                          services_, ports_, sockets_, ras_,   secrets_, bios_} {}
 
   Platform& platform() { return platform_; }
 
@@ -43,6 +44,7 @@ class Win32Platform {
   Win32Sockets sockets_;
   Win32Ras ras_;
   Win32Secrets secrets_;
+  Win32BiosMemory bios_;
   Platform platform_;
 };
 

@@ -69,8 +69,8 @@ class SettingsRegistryTest : public testing::Test {
   ScratchProgramFiles files{directory.path()};
   Win32Platform real{[] { return HWND{}; }};
   Platform& base = real.platform();
-  Platform platform{base.system,   files,      base.clock,   base.power, base.shell,  base.registry,
-                    base.services, base.ports, base.sockets, base.ras,   base.secrets};
+  Platform platform{base.system,   files,      base.clock,   base.power, base.shell,   base.registry,
+                    base.services, base.ports, base.sockets, base.ras,   base.secrets, base.bios};
 };
 
 TEST_F(SettingsRegistryTest, StartWithWindowsWritesAndRemovesTheUserLogonEntry) {
