@@ -80,7 +80,10 @@ bool BoardDetection::DetectBoardProfile() {
   const std::string identification = BiosRomString(image, kBiosIdentificationAddress);
   wakeSettings(platform_.files).write(wake_ini::kBoardChosen, "1");
   if (!applyIdentificationRules(identification)) return false;
-  if (isNtFamily(platform_.system)) driver_.installAndStartDriver();
+  if (isNtFamily(platform_.system)) {
+    driver_.InstallPortDriver();
+    driver_.StartPortDriver();
+  }
   return true;
 }
 
@@ -103,9 +106,10 @@ bool BoardDetection::applyIdentificationRules(const std::string& identification)
     if (charactersAt(code, n - 11, 2) == "2A") {  // rule C
       writeProfile(platform_.files, kTwoAProfile);
     } else if (chipsetLetter == 'P') {  // rule D
-      const std::optional<std::uint8_t> selector = driver_.readCmosByte(kChipsetPSelector);
+      const auto selector = cmos_.read({kChipsetPSelector});
       if (!selector) return false;
-      writeProfile(platform_.files, *selector <= kChipsetPLowLimit ? kChipsetPLowProfile : kChipsetPHighProfile);
+      writeProfile(platform_.files,
+                   selector->front() <= kChipsetPLowLimit ? kChipsetPLowProfile : kChipsetPHighProfile);
     } else {  // rule E
       const char letter = charactersAt(code, n - 7, 1).front();
       if (letter < 'A' || letter > 'T') return false;

@@ -8,26 +8,15 @@
 // not detect again; removing "et" makes the next start detect again.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/platform.h"
 #include "wakeup/bios_rom.h"
+#include "wakeup/cmos_access.h"
+#include "wakeup/port_driver.h"
 
 namespace orvane {
-
-// What the detection needs of the port driver.
-class BoardDetectionDriver {
- public:
-  virtual ~BoardDetectionDriver() = default;
-  // One CMOS byte, read as a CMOS operation of its own; nothing when the
-  // operation was abandoned because the driver could not be opened (its
-  // install-failure handler has then run).
-  virtual std::optional<std::uint8_t> readCmosByte(std::uint8_t index) = 0;
-  // Installs the driver's service and starts it.
-  virtual void installAndStartDriver() = 0;
-};
 
 // The physical addresses of the two texts.
 inline constexpr std::uint32_t kModelNameAddress = 0xFE076;
@@ -39,13 +28,15 @@ std::string trimmedModelName(std::string_view text);
 
 class BoardDetection {
  public:
-  BoardDetection(Platform& platform, BiosRom& rom, BoardDetectionDriver& driver)
-      : platform_(platform), rom_(rom), driver_(driver) {}
+  BoardDetection(Platform& platform, BiosRom& rom, CmosAccess& cmos, PortDriver& driver)
+      : platform_(platform), rom_(rom), cmos_(cmos), driver_(driver) {}
 
-  // Runs when "wake"/"et" is empty or absent, else does nothing. False when
-  // it ended early: the identification matched no known code (rule E's
-  // stop) or the driver could not be opened for the CMOS read; the rest of
-  // the main window's start-up does not run then.
+  // Runs when "wake"/"et" is empty or absent, else does nothing. At its end,
+  // on the NT family, the driver's service is installed and started. False
+  // when it ended before that: the identification matched no known code
+  // (rule E's stop), or the CMOS byte that a rule needs could not be read
+  // (the driver did not open, and the program is restarting; or the read
+  // failed, and no profile is chosen on a guess).
   bool DetectBoardProfile();
 
  private:
@@ -55,7 +46,8 @@ class BoardDetection {
 
   Platform& platform_;
   BiosRom& rom_;
-  BoardDetectionDriver& driver_;
+  CmosAccess& cmos_;
+  PortDriver& driver_;
 };
 
 }  // namespace orvane

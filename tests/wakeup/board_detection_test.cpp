@@ -1,31 +1,17 @@
-// The board detection: the model list and the identification rules choose
-// the profile written to "wake.ini"; "et" is written before the rules; the
-// driver is installed and started at the end on the NT family.
+// The board detection as the main window's start-up step, against the
+// simulated ROM, CMOS and driver: the model list and the identification
+// rules choose the profile written to "wake.ini"; "et" is written before the
+// rules; the driver is installed and started at the end on the NT family.
 
 #include "wakeup/board_detection.h"
 
 #include <map>
 
 #include "storage/settings_keys.h"
-#include "test_support/sim_test.h"
+#include "wakeup/wakeup_fixture.h"
 
-namespace orvane {
+namespace orvane::test {
 namespace {
-
-// The port driver as the detection sees it: a CMOS byte 86 to read (or an
-// abandoned operation), and the calls it received.
-class RecordingDriver : public BoardDetectionDriver {
- public:
-  std::optional<std::uint8_t> readCmosByte(std::uint8_t index) override {
-    reads.push_back(index);
-    return cmosByte;
-  }
-  void installAndStartDriver() override { ++installs; }
-
-  std::optional<std::uint8_t> cmosByte = 0;
-  std::vector<int> reads;
-  int installs = 0;
-};
 
 using Profile = std::vector<std::string>;  // "et11" … "et88", empty when absent
 
@@ -38,7 +24,7 @@ const Profile kProfile5{"86", "87", "88", "89", "90", "123", "124", "101"};
 const Profile kProfile6{"85", "95", "79", "78", "77", "123", "124", ""};
 const Profile kProfile7{"64", "65", "66", "67", "68", "124", "125", "126"};
 
-class BoardDetectionTest : public SimTest {
+class BoardDetectionTest : public WakeupTest {
  protected:
   void setRom(const std::string& model, const std::string& identification) {
     BiosRomImage image(kBiosRomSize, 0);
@@ -47,27 +33,32 @@ class BoardDetectionTest : public SimTest {
               image.begin() + (kBiosIdentificationAddress - kBiosRomAddress));
     world.bios().setRom(image);
   }
-  bool detect() { return BoardDetection(world.platform(), rom, driver).DetectBoardProfile(); }
+  // The detection as the main window's start-up step; true when it ran to
+  // its end.
+  bool detect() {
+    wakeup.startUp();
+    return !wakeup.startUpEndedEarly();
+  }
   bool detect(const std::string& model, const std::string& identification) {
     setRom(model, identification);
     return detect();
   }
+  void forget() { std::filesystem::remove(dir.path() / "wake.ini"); }
   Profile profile() {
     Profile values;
     for (const SettingKey& key : wake_ini::kBoardRegisters) values.push_back(wakeSettings(world.files()).read(key));
     return values;
   }
   std::string chosen() { return wakeSettings(world.files()).read(wake_ini::kBoardChosen); }
-
-  BiosRom rom{world.platform()};
-  RecordingDriver driver;
+  std::size_t driverStarts() { return eventsOf({"StartService name=PortTalk"}).size(); }
+  std::size_t cmosReads() { return eventsOf({"CmosRead index=86"}).size(); }
 };
 
 TEST_F(BoardDetectionTest, IdentificationRulesChooseTheProfile) {
   const std::map<std::string, Profile> cases{
       {"01/01/2004-i865PE-W83627-6A69K123C-00", kProfile2},   // rule B: the 11th of 19 is 9
       {"01/01/2004-i865PE-ITE8712-6A69K123C-00", kProfile2},  // rule A
-      {"01/01/2004-i865PE-ITE8712-6A6LZBC1C-00", kProfile2},  // rule A: no later rule looked at
+      {"01/01/2004-P4X400-ITE8712-6A6LZBC1C-00", kProfile2},  // rule A: no later rule looked at
       {"01/01/2004-P4X400-W83627-2A6LABC1C-00", kProfile3},   // rule C
       {"01/01/2004-i845-W83627-6A6LABC1C-00", kProfile6},     // rule E: A
       {"01/01/2004-i845-W83627-6A6LTBC1C-00", kProfile6},     // rule E: T
@@ -79,45 +70,61 @@ TEST_F(BoardDetectionTest, IdentificationRulesChooseTheProfile) {
   };
   for (const auto& [identification, expected] : cases) {
     SCOPED_TRACE(identification);
-    std::filesystem::remove(dir.path() / "wake.ini");
+    forget();
     EXPECT_TRUE(detect("", identification));
     EXPECT_EQ(profile(), expected);
     EXPECT_EQ(chosen(), "1");
   }
-  EXPECT_EQ(driver.installs, static_cast<int>(cases.size()));
-  EXPECT_TRUE(driver.reads.empty());
+  EXPECT_EQ(eventsOf({"CreateService name=PortTalk"}).size(), cases.size());
+  EXPECT_EQ(driverStarts(), cases.size());
+  EXPECT_EQ(cmosReads(), 0u);
 }
 
 TEST_F(BoardDetectionTest, ChipsetPReadsCmosByte86) {
-  driver.cmosByte = 0xCF;
+  setCmos({{86, 0xCF}});
   EXPECT_TRUE(detect("", "01/01/2004-P4X400-W83627-6A6LABC1C-00"));
   EXPECT_EQ(profile(), kProfile4);
-  std::filesystem::remove(dir.path() / "wake.ini");
-  driver.cmosByte = 0xD0;
+  forget();
+  setCmos({{86, 0xD0}});
   EXPECT_TRUE(detect("", "2004-P-L"));  // a short code: positions before its start read from its start
   EXPECT_EQ(profile(), kProfile5);
-  EXPECT_EQ(driver.reads, (std::vector<int>{86, 86}));
+  EXPECT_EQ(cmosReads(), 2u);
+  EXPECT_TRUE(eventsOf({"CmosWrite"}).empty());
 }
 
-TEST_F(BoardDetectionTest, AnUnknownCodeOrAnAbandonedCmosReadEndsTheDetectionAfterEt) {
+TEST_F(BoardDetectionTest, AnUnknownCodeOrAFailedCmosReadEndsTheDetectionAfterEt) {
   EXPECT_FALSE(detect("", "01/01/2004-i845-W83627-6A6LZBC1C-00"));
   EXPECT_EQ(chosen(), "1");
   EXPECT_EQ(profile(), kNone);
-  std::filesystem::remove(dir.path() / "wake.ini");
-  driver.cmosByte.reset();
+  forget();
+  world.hardware().setDriverState(SimDriverState::Broken);
   EXPECT_FALSE(detect("Dell System GX270", "01/01/2004-P4X400-W83627-6A6LABC1C-00"));
   EXPECT_EQ(chosen(), "1");
-  EXPECT_EQ(profile(), kProfile1);
-  EXPECT_EQ(driver.installs, 0);
+  EXPECT_EQ(profile(), kProfile1) << "no profile chosen on the port's stale byte";
+  EXPECT_EQ(driverStarts(), 0u);
+}
+
+// The restarted copy finds "et" and does not reach for the driver again.
+TEST_F(BoardDetectionTest, ADriverThatCannotBeReachedRestartsTheProgramOnce) {
+  world.hardware().setDriverState(SimDriverState::AccessDenied);
+  world.run(1, [&] { EXPECT_FALSE(detect("", "01/01/2004-P4X400-W83627-6A6LABC1C-00")); });
+  EXPECT_EQ(eventsOf({"ShellExecute"}).size(), 1u);
+  EXPECT_EQ(chosen(), "1");
+  SimWorld restarted(dir.path(), dateTime("2026-12-07 10:00:10"));
+  restarted.hardware().setDriverState(SimDriverState::AccessDenied);
+  WakeupSystem again(restarted.platform(), restarted.ui(), power);
+  again.startUp();
+  EXPECT_FALSE(again.startUpEndedEarly());
+  EXPECT_TRUE(restarted.log().events().empty());
 }
 
 TEST_F(BoardDetectionTest, AListedModelKeepsProfile1UnlessARuleOverwritesIt) {
   EXPECT_TRUE(detect(" \tDell System GX270\r\n", "no rule"));
   EXPECT_EQ(profile(), kProfile1);
-  std::filesystem::remove(dir.path() / "wake.ini");
+  forget();
   EXPECT_TRUE(detect("Dell System GX270", "01/01/2004-i865PE-W83627-6A69K123C-00"));
   EXPECT_EQ(profile(), kProfile2);
-  std::filesystem::remove(dir.path() / "wake.ini");
+  forget();
   EXPECT_TRUE(detect("dell system gx270", ""));
   EXPECT_EQ(profile(), kNone) << "the comparison is case-sensitive";
 }
@@ -127,20 +134,21 @@ TEST_F(BoardDetectionTest, AnUnreadableRomStillMarksTheDetectionDoneAndStartsThe
   EXPECT_TRUE(detect());
   EXPECT_EQ(chosen(), "1");
   EXPECT_EQ(profile(), kNone);
-  EXPECT_EQ(driver.installs, 1);
+  EXPECT_EQ(driverStarts(), 1u);
 }
 
-TEST_F(BoardDetectionTest, ADoneDetectionReadsNothingAndWindows9xStartsNoDriver) {
+TEST_F(BoardDetectionTest, ADoneDetectionReadsNothingAndWindows9xReachesNoDriver) {
   writeProgramFile("wake.ini", "[wake]\r\net=1\r\n");
   EXPECT_TRUE(detect("", "01/01/2004-i865PE-W83627-6A69K123C-00"));
-  EXPECT_TRUE(timesOf(world.log(), "ZwOpenSection").empty());
+  EXPECT_TRUE(world.log().events().empty()) << "no ROM read, no driver call";
   EXPECT_EQ(profile(), kNone);
-  std::filesystem::remove(dir.path() / "wake.ini");
+  forget();
   world.setPlatformId(1);
-  EXPECT_TRUE(detect());
-  EXPECT_EQ(profile(), kProfile2);
-  EXPECT_EQ(driver.installs, 0);
+  setCmos({{86, 0xD0}});
+  EXPECT_TRUE(detect("", "01/01/2004-P4X400-W83627-6A6LABC1C-00"));
+  EXPECT_EQ(profile(), kProfile5) << "the port read directly";
+  EXPECT_TRUE(eventsOf({"CreateFile", "OpenSCManager", "CreateService"}).empty());
 }
 
 }  // namespace
-}  // namespace orvane
+}  // namespace orvane::test
