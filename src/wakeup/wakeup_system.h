@@ -25,7 +25,7 @@ class WakeupSystem : public MainWindowPart {
   void startUp() override;
   // The detection ended early (see BoardDetection::DetectBoardProfile): the
   // main window's later start-up steps do not run.
-  bool startUpEndedEarly() const { return startUpEndedEarly_; }
+  bool endedStartUp() const override { return startUpEndedEarly_; }
 
   PowerOnAlarm& alarm() { return alarm_; }
   PortDriver& portDriver() { return portDriver_; }

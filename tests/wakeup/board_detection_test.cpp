@@ -37,7 +37,7 @@ class BoardDetectionTest : public WakeupTest {
   // its end.
   bool detect() {
     wakeup.startUp();
-    return !wakeup.startUpEndedEarly();
+    return !wakeup.endedStartUp();
   }
   bool detect(const std::string& model, const std::string& identification) {
     setRom(model, identification);
@@ -114,7 +114,7 @@ TEST_F(BoardDetectionTest, ADriverThatCannotBeReachedRestartsTheProgramOnce) {
   restarted.hardware().setDriverState(SimDriverState::AccessDenied);
   WakeupSystem again(restarted.platform(), restarted.ui(), power);
   again.startUp();
-  EXPECT_FALSE(again.startUpEndedEarly());
+  EXPECT_FALSE(again.endedStartUp());
   EXPECT_TRUE(restarted.log().events().empty());
 }
 
