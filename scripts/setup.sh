@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything the build, the tests and the run script need, when it is
 # missing: native and cross compilers, Wine, a virtual display, a CJK font,
-# the zh_CN.UTF-8 locale and the libjpeg-turbo source for the cross build.
+# the zh_CN.UTF-8 locale, the libjpeg-turbo source for the cross build, and
+# the assembler and 16-bit emulator of the ROM dump program.
 # Safe to run again: it only installs what is not there yet.
 set -euo pipefail
 
@@ -14,6 +15,7 @@ packages=(
   fonts-wqy-microhei locales
   dpkg-dev clang-format
   valgrind
+  nasm python3-unicorn
 )
 
 as_root() {

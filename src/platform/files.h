@@ -33,6 +33,16 @@ class FileSystem {
   virtual bool moveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   virtual bool fileExists(const std::filesystem::path& path) = 0;
   virtual bool removeFile(const std::filesystem::path& path) = 0;
+
+  // The user's temporary directory (GetTempPath); empty when there is none.
+  virtual std::filesystem::path temporaryDirectory() const = 0;
+  // A path as the program hands it to Windows (a command line): GBK text.
+  virtual std::string pathText(const std::filesystem::path& path) const = 0;
+  virtual bool directoryExists(const std::filesystem::path& path) = 0;
+  // Creates one directory (its parent must exist); false when it failed.
+  virtual bool createDirectory(const std::filesystem::path& path) = 0;
+  // Removes an empty directory.
+  virtual bool removeDirectory(const std::filesystem::path& path) = 0;
 };
 
 }  // namespace orvane

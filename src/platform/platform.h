@@ -2,6 +2,7 @@
 // The bundle of platform interfaces built once in main (the real Windows) or
 // by the simulated Windows, and handed by reference to the code that needs it.
 
+#include "platform/bios_memory.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/ports.h"
@@ -29,6 +30,7 @@ struct Platform {
   RasApi& ras;
   SecretStore& secrets;
   WakeTimerApi& wakeTimer;
+  BiosMemoryApi& bios;
 };
 
 }  // namespace orvane

@@ -1,11 +1,10 @@
 #pragma once
 // Services and port I/O: the service control manager, the port driver's
-// device and the direct port instructions of Windows 9x/ME, and the BIOS ROM.
+// device and the direct port instructions of Windows 9x/ME.
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace orvane {
 
@@ -71,8 +70,6 @@ class PortApi {
   virtual bool directWritePort(std::uint16_t port, std::uint8_t value) = 0;
   // The error of the last request that failed (GetLastError).
   virtual std::uint32_t lastError() = 0;
-  // Physical memory F0000-FFFFF (the BIOS ROM); empty when it cannot be read.
-  virtual std::vector<std::uint8_t> readBiosRom() = 0;
 };
 
 }  // namespace orvane

@@ -22,6 +22,10 @@ class ShellApi {
   virtual void shellExecute(const std::string& verb, const std::string& file, const std::string& directory) = 0;
   // WinExec(commandLine, SW_SHOWNORMAL).
   virtual void winExec(const std::string& commandLine) = 0;
+  // Runs the command line as a hidden process (show window off, its own new
+  // console and process group) and waits until it ends; false when it could
+  // not be started.
+  virtual bool runHidden(const std::string& commandLine) = 0;
   // The tool-help process snapshot; empty where the system lacks it.
   virtual std::vector<ProcessEntry> processSnapshot() = 0;
   // OpenProcess(PROCESS_TERMINATE) and TerminateProcess(handle, 0).

@@ -24,6 +24,8 @@ class SystemInfo {
   virtual bool claimRunningCopy() = 0;
   // Asks the copy that runs to show its main window.
   virtual void showRunningCopy() = 0;
+  // An environment variable of the process (GBK); empty when it is not set.
+  virtual std::string environmentVariable(const std::string& name) = 0;
 };
 
 inline bool isNtFamily(const SystemInfo& system) { return system.platformId() == static_cast<int>(PlatformFamily::NT); }

@@ -15,10 +15,11 @@ namespace {
 
 const char* const kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char* const kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-// What every start writes (the check after start ends any test run) and what
-// the save of "开机设定" writes first, with nothing of it set.
-const std::string kTestRunReset = "[test]\r\ntest=0\r\n";
-const std::string kPowerOnSave = kTestRunReset +
+// What a first start writes (the board detection marks itself done, the
+// check after start ends any test run) and what the save of "开机设定"
+// writes first, with nothing of it set.
+const std::string kFirstStartWrites = "[wake]\r\net=1\r\n[test]\r\ntest=0\r\n";
+const std::string kPowerOnSave = kFirstStartWrites +
                                  "[power]\r\nevreyday=0\r\nw2=0\r\nw3=0\r\nw4=0\r\nw5=0\r\nw6=0\r\nw7=0\r\nw1=0\r\n"
                                  "[close]\r\nh=0\r\nm=0\r\ns=0\r\n";
 
@@ -60,7 +61,7 @@ class OptionsSaveTest : public SimTest {
   Program program{world.platform(), world.ui()};
 };
 
-TEST_F(OptionsSaveTest, AFirstStartShowsEveryOptionOffAndWritesOnlyTheTestRunReset) {
+TEST_F(OptionsSaveTest, AFirstStartShowsEveryOptionOffAndWritesOnlyTheDetectionMarkAndTestRunReset) {
   start();
   const AdvancedOptions& options = page().options();
   EXPECT_FALSE(options.startWithWindows || options.startInTray || options.lockAtStart || options.settingsNeedPassword ||
@@ -71,7 +72,7 @@ TEST_F(OptionsSaveTest, AFirstStartShowsEveryOptionOffAndWritesOnlyTheTestRunRes
   EXPECT_EQ(options.password, "");
   EXPECT_FALSE(trayEntryChecked());
   EXPECT_TRUE(main().shown());
-  EXPECT_EQ(file("wake.ini"), kTestRunReset);
+  EXPECT_EQ(file("wake.ini"), kFirstStartWrites);
   EXPECT_FALSE(lockFile());
   EXPECT_FALSE(world.log().contains("RegSetValue"));
   EXPECT_FALSE(world.log().contains("ShellExecute"));
@@ -181,12 +182,12 @@ TEST_F(OptionsSaveTest, TheTrayEntryFlipsTheWishAndThePageFollows) {
   entry->action();
   EXPECT_TRUE(entry->checked);
   EXPECT_TRUE(page().options().startWithWindows);
-  EXPECT_EQ(file("wake.ini"), kTestRunReset + "[autorun]\r\nrun=1\r\n");
+  EXPECT_EQ(file("wake.ini"), kFirstStartWrites + "[autorun]\r\nrun=1\r\n");
   EXPECT_TRUE(world.registry().readString(RegistryRoot::CurrentUser, kRun, "Orvane"));
   entry->action();
   EXPECT_FALSE(entry->checked);
   EXPECT_FALSE(page().options().startWithWindows);
-  EXPECT_EQ(file("wake.ini"), kTestRunReset + "[autorun]\r\nrun=0\r\n");
+  EXPECT_EQ(file("wake.ini"), kFirstStartWrites + "[autorun]\r\nrun=0\r\n");
   EXPECT_FALSE(world.registry().readString(RegistryRoot::CurrentUser, kRun, "Orvane"));
   EXPECT_TRUE(main().shown());
 }

@@ -34,13 +34,15 @@ TEST_F(PowerOnSaveTest, TheSaveWritesItsKeysInOrderAndOpensTheWizardOnlyForAChan
   fields.shutdown = {"22", "30", "0"};
   world.ui().runHandler([&] { main().saveOptions(); });
   ASSERT_EQ(steps.size(), 2u);
-  EXPECT_EQ(steps[0], "wake:[power]\r\nh=07\r\nm=0\r\ns=0\r\n[test]\r\ntest=0\r\n");  // before the save
+  EXPECT_EQ(steps[0],
+            "wake:[power]\r\nh=07\r\nm=0\r\ns=0\r\n[wake]\r\net=1\r\n[test]\r\ntest=0\r\n");  // before the save
   EXPECT_EQ(steps[1], "wizard");
   // New keys go to the end of their section, so their order is the order
   // of the writes; "autorun" and "tray" of the other tab follow.
   EXPECT_EQ(fileUtf8("wake.ini")
                 .rfind("[power]\r\nh=7\r\nm=0\r\ns=0\r\nevreyday=1\r\nw2=0\r\nw3=0\r\nw4=0\r\nw5=0\r\n"
-                       "w6=0\r\nw7=0\r\nw1=1\r\n[test]\r\ntest=0\r\n[close]\r\nh=22\r\nm=30\r\ns=0\r\n[autorun]",
+                       "w6=0\r\nw7=0\r\nw1=1\r\n[wake]\r\net=1\r\n[test]\r\ntest=0\r\n[close]\r\nh=22\r\nm=30\r\ns="
+                       "0\r\n[autorun]",
                        0),
             0u);
   EXPECT_TRUE(main().advancedPage().options().startWithWindows);

@@ -95,7 +95,7 @@ class FailingServiceOpens : public ServiceApi {
 
 Platform withServices(Platform& p, ServiceApi& services) {
   return {p.system, p.files, p.clock,   p.power, p.shell,   p.registry,
-          services, p.ports, p.sockets, p.ras,   p.secrets, p.wakeTimer};
+          services, p.ports, p.sockets, p.ras,   p.secrets, p.wakeTimer, p.bios};
 }
 
 TEST_F(PortDriverTest, ElevenServiceOpensThenTheInstallFailureHandlerUnlessRefusedOrBadlyNamed) {
@@ -153,7 +153,6 @@ class DataWritesFail : public PortApi {
   std::optional<std::uint8_t> directReadPort(std::uint16_t port) override { return ports_.directReadPort(port); }
   bool directWritePort(std::uint16_t port, std::uint8_t value) override { return ports_.directWritePort(port, value); }
   std::uint32_t lastError() override { return 1117; }
-  std::vector<std::uint8_t> readBiosRom() override { return {}; }
 
  private:
   PortApi& ports_;
@@ -164,7 +163,7 @@ TEST_F(PortDriverTest, AFailedWriteEndsTheBatchAtThatByteWithoutTheQuestions) {
   DataWritesFail ports(world.hardware(), 2);
   Platform p = world.platform();
   Platform platform{p.system,   p.files, p.clock,   p.power, p.shell,   p.registry,
-                    p.services, ports,   p.sockets, p.ras,   p.secrets, p.wakeTimer};
+                    p.services, ports,   p.sockets, p.ras,   p.secrets, p.wakeTimer, p.bios};
   WakeupSystem failing(platform, world.ui(), power);
   setProfile({"84", "85", "86", "87", "88", "125", "126"});
   setCmos({{86, 7}});

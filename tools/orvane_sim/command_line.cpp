@@ -312,12 +312,15 @@ event, what it did: "YYYY-MM-DD HH:MM:SS.mmm EVENT key=value ...", in UTF-8.
                     di.wav, ...); DIR/system/ plays the Windows system directory
                     (deskward.ini). Optional inputs: DIR/processes.txt (running
                     processes, one "PID EXECUTABLE-PATH" per line), DIR/cmos.bin
-                    (128 bytes of CMOS; missing: all zero), DIR/bios.bin (65,536
-                    bytes, F0000-FFFFF), DIR/phonebook.txt (the dial-up phone
-                    book, one GBK entry name per line; the service lists at
-                    most 16 records). The program's writes go to DIR, and the
-                    CMOS is written back to DIR/cmos.bin when the run ends
-                    (unless there was none and no byte changed).
+                    (128 bytes of CMOS; missing: all zero), DIR/bios.bin (the
+                    BIOS ROM image, 65,536 bytes of F0000-FFFFF; missing or of
+                    another size: the ROM cannot be read), DIR/phonebook.txt
+                    (the dial-up phone book, one GBK entry name per line; the
+                    service lists at most 16 records). The program's writes go
+                    to DIR, and the CMOS is written back to DIR/cmos.bin when
+                    the run ends (unless there was none and no byte changed).
+                    Without "et" in section "wake" of wake.ini the start
+                    detects the board from bios.bin.
   --start TIME      the local time at which the program starts.
   --run SECONDS     how long virtual time runs after the start.
   --platform nt|9x  the NT family (default) or Windows 95/98/ME.
@@ -473,7 +476,9 @@ CmosRead index=84 value=0, CmosWrite index=84 value=1
 (decimal, every CMOS byte in order), CreateFile name="\\.\PortTalk" -> ok|fail,
 OpenSCManager -> ok|denied, OpenService name=PortTalk -> ok|fail,
 CreateService name=PortTalk type=1 start=3 error=1 path="...",
-StartService name=PortTalk -> ok|ERROR, HtmlHelp file="...\help.chm"
+StartService name=PortTalk -> ok|ERROR, the BIOS ROM read as
+ZwOpenSection name="\Device\PhysicalMemory" -> ok|failed, or on 9x as
+copy linear=0xF0000 size=65536 [-> fault], HtmlHelp file="...\help.chm"
 topic="power.html" command=0, ...), "open CLASS ..."
 and "close CLASS" for windows, "message "TEXT" -> ANSWER" for message boxes,
 "GetOpenFileName filter="..." flags=0x1004 -> "PATH"" for open-file dialogs,

@@ -75,4 +75,19 @@ bool SimFiles::removeFile(const std::filesystem::path& path) {
   return std::filesystem::remove(path, error) && !error;
 }
 
+bool SimFiles::directoryExists(const std::filesystem::path& path) {
+  std::error_code ignored;
+  return std::filesystem::is_directory(path, ignored);
+}
+
+bool SimFiles::createDirectory(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::create_directory(path, error) && !error;
+}
+
+bool SimFiles::removeDirectory(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_empty(path, error) && std::filesystem::remove(path, error) && !error;
+}
+
 }  // namespace orvane

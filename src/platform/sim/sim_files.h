@@ -37,12 +37,21 @@ class SimFiles : public FileSystem {
   bool fileExists(const std::filesystem::path& path) override;
   bool removeFile(const std::filesystem::path& path) override;
 
+  // No temporary directory until a test names one.
+  void setTemporaryDirectory(std::filesystem::path path) { temporaryDirectory_ = std::move(path); }
+  std::filesystem::path temporaryDirectory() const override { return temporaryDirectory_; }
+  std::string pathText(const std::filesystem::path& path) const override { return toWindowsPath(path); }
+  bool directoryExists(const std::filesystem::path& path) override;
+  bool createDirectory(const std::filesystem::path& path) override;
+  bool removeDirectory(const std::filesystem::path& path) override;
+
  private:
   bool refused(const std::filesystem::path& path) const { return refused_.count(path.lexically_normal()) != 0; }
 
   std::filesystem::path programDirectory_;
   std::set<std::filesystem::path> refused_;
   EventLog* log_ = nullptr;
+  std::filesystem::path temporaryDirectory_;
 };
 
 }  // namespace orvane

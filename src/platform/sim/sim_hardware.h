@@ -1,7 +1,7 @@
 #pragma once
 // Simulated services and ports: the service control manager with named
 // services and their states, the port driver's service and device, 128
-// bytes of CMOS behind ports 0x70/0x71, and a BIOS ROM image.
+// bytes of CMOS behind ports 0x70/0x71.
 
 #include <array>
 #include <map>
@@ -36,7 +36,6 @@ class SimHardware : public ServiceApi, public PortApi {
   void setStopPendingQueries(const std::string& name, int queries) { stopPendingQueries_[name] = queries; }
   void setCmos(const std::array<std::uint8_t, 128>& bytes) { cmos_ = bytes; }
   const std::array<std::uint8_t, 128>& cmos() const { return cmos_; }
-  void setBiosRom(std::vector<std::uint8_t> rom) { biosRom_ = std::move(rom); }
 
   // ServiceApi
   std::optional<ServiceHandle> openManager() override;
@@ -56,7 +55,6 @@ class SimHardware : public ServiceApi, public PortApi {
   bool directWritePort(std::uint16_t port, std::uint8_t value) override;
   // Shared by both interfaces, as GetLastError is.
   std::uint32_t lastError() override { return lastError_; }
-  std::vector<std::uint8_t> readBiosRom() override { return biosRom_; }
 
  private:
   static constexpr ServiceHandle kManager = 1;
@@ -78,7 +76,6 @@ class SimHardware : public ServiceApi, public PortApi {
   std::vector<std::string> handles_;  // service handle N names handles_[N - 2]
   std::array<std::uint8_t, 128> cmos_{};
   std::uint8_t cmosIndex_ = 0;
-  std::vector<std::uint8_t> biosRom_;
 };
 
 }  // namespace orvane

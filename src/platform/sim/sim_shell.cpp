@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/sim/event_log.h"
+#include "platform/sim/sim_bios_memory.h"
 #include "platform/sim/sim_files.h"
 
 namespace orvane {
@@ -28,6 +29,21 @@ void SimShell::shellExecute(const std::string& verb, const std::string& file, co
 
 void SimShell::winExec(const std::string& commandLine) {
   log_.add("WinExec cmd=" + quotedGbk(commandLine) + " show=1");
+}
+
+// The interpreter makes the redirected output file first; the program then
+// writes the ROM into it (nothing when there is no ROM or no program).
+bool SimShell::runHidden(const std::string& commandLine) {
+  log_.add("CreateProcess cmd=" + quotedGbk(commandLine) + " show=0");
+  const auto run = commandLine.find(" /C ");
+  const auto redirect = commandLine.find(" > ", run);
+  if (run == std::string::npos || redirect == std::string::npos) return true;
+  const std::string program = commandLine.substr(run + 4, redirect - run - 4);
+  lastDosProgram_ = files_.readFile(files_.fromWindowsPath(program)).value_or("");
+  const std::vector<std::uint8_t>& rom = lastDosProgram_.empty() ? std::vector<std::uint8_t>() : memory_.rom();
+  files_.writeFileFlushed(files_.fromWindowsPath(commandLine.substr(redirect + 3)),
+                          std::string(rom.begin(), rom.end()));
+  return true;
 }
 
 bool SimShell::terminateProcess(std::uint32_t pid) {

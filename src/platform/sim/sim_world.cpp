@@ -16,14 +16,15 @@ SimWorld::SimWorld(const std::filesystem::path& directory, DateTime start)
       registry_(log_),
       secrets_(log_),
       power_(log_),
-      shell_(log_, files_),
+      bios_(log_),
+      shell_(log_, files_, bios_),
       system_(log_),
       hardware_(log_),
       network_(log_, time_),
       ui_(time_, log_),
       wakeTimer_(time_, log_),
       platform_{system_,   files_,    time_,    power_,   shell_,   registry_,
-                hardware_, hardware_, network_, network_, secrets_, wakeTimer_} {
+                hardware_, hardware_, network_, network_, secrets_, wakeTimer_, bios_} {
   time_.setLog(&log_);
   files_.setLog(&log_);
   time_.setHandlerRunner([this](const std::function<void()>& handler) { ui_.runHandler(handler); });
@@ -40,7 +41,7 @@ void SimWorld::loadInputs() {
   }
   if (auto phonebook = files_.readFile(files_.programDirectory() / "phonebook.txt")) network_.loadPhonebook(*phonebook);
   if (auto bios = files_.readFile(files_.programDirectory() / "bios.bin")) {
-    hardware_.setBiosRom(std::vector<std::uint8_t>(bios->begin(), bios->end()));
+    bios_.setRom(std::vector<std::uint8_t>(bios->begin(), bios->end()));
   }
 }
 

@@ -14,6 +14,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/event_log.h"
+#include "platform/sim/sim_bios_memory.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_hardware.h"
 #include "platform/sim/sim_network.h"
@@ -71,6 +72,7 @@ class SimWorld {
   SimShell& shell() { return shell_; }
   SimSystem& system() { return system_; }
   SimHardware& hardware() { return hardware_; }
+  SimBiosMemory& bios() { return bios_; }
   SimNetwork& network() { return network_; }
   SimWakeTimer& wakeTimer() { return wakeTimer_; }
 
@@ -84,6 +86,7 @@ class SimWorld {
   SimRegistry registry_;
   SimSecrets secrets_;
   SimPower power_;
+  SimBiosMemory bios_;
   SimShell shell_;
   SimSystem system_;
   SimHardware hardware_;

@@ -107,4 +107,24 @@ bool Win32Files::fileExists(const std::filesystem::path& path) {
 
 bool Win32Files::removeFile(const std::filesystem::path& path) { return DeleteFileW(path.c_str()) != 0; }
 
+std::filesystem::path Win32Files::temporaryDirectory() const {
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+  if (length == 0 || length > MAX_PATH) return {};
+  return std::filesystem::path(std::wstring(buffer, length));
+}
+
+std::string Win32Files::pathText(const std::filesystem::path& path) const { return wideToGbk(path.wstring()); }
+
+bool Win32Files::directoryExists(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool Win32Files::createDirectory(const std::filesystem::path& path) {
+  return CreateDirectoryW(path.c_str(), nullptr) != 0;
+}
+
+bool Win32Files::removeDirectory(const std::filesystem::path& path) { return RemoveDirectoryW(path.c_str()) != 0; }
+
 }  // namespace orvane

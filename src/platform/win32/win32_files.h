@@ -21,6 +21,12 @@ class Win32Files : public FileSystem {
   bool moveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) override;
   bool fileExists(const std::filesystem::path& path) override;
   bool removeFile(const std::filesystem::path& path) override;
+
+  std::filesystem::path temporaryDirectory() const override;
+  std::string pathText(const std::filesystem::path& path) const override;
+  bool directoryExists(const std::filesystem::path& path) override;
+  bool createDirectory(const std::filesystem::path& path) override;
+  bool removeDirectory(const std::filesystem::path& path) override;
 };
 
 }  // namespace orvane

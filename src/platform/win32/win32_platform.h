@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/platform.h"
+#include "platform/win32/win32_bios_memory.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_ports.h"
@@ -36,7 +37,7 @@ class Win32Platform {
                                                                                              shell_,    registry_,
                                                                                              services_, ports_,
                                                                                              sockets_,  ras_,
-                                                                                             secrets_,  wakeTimer_} {}
+                                                                                             secrets_,  wakeTimer_, bios_} {}
 
   Platform& platform() { return platform_; }
 
@@ -53,6 +54,7 @@ class Win32Platform {
   Win32Ras ras_;
   Win32Secrets secrets_;
   Win32WakeTimer wakeTimer_;
+  Win32BiosMemory bios_;
   Platform platform_;
 };
 

@@ -1,11 +1,5 @@
 #include "platform/win32/win32_ports.h"
 
-#include <winternl.h>
-
-#include <cstring>
-
-#include "platform/win32/win32_library.h"
-
 namespace orvane {
 
 namespace {
@@ -14,37 +8,6 @@ namespace {
 // with any access: functions 0x904 (read a byte) and 0x905 (write a byte).
 constexpr DWORD kReadPortByte = 0x9C402410;
 constexpr DWORD kWritePortByte = 0x9C402414;
-
-constexpr std::size_t kRomSize = 0x10000;
-constexpr DWORD kRomAddress = 0xF0000;
-
-typedef NTSTATUS(NTAPI OpenSectionFunction)(HANDLE* section, ACCESS_MASK access, OBJECT_ATTRIBUTES* attributes);
-typedef ULONG(NTAPI StatusToErrorFunction)(NTSTATUS status);
-
-// Opens "\Device\PhysicalMemory" for reading; nullptr (with the last error
-// set) when ntdll lacks the functions or the section is refused.
-HANDLE openPhysicalMemory() {
-  auto* openSection = libraryFunction<OpenSectionFunction>(L"ntdll.dll", "ZwOpenSection");
-  auto* statusToError = libraryFunction<StatusToErrorFunction>(L"ntdll.dll", "RtlNtStatusToDosError");
-  if (openSection == nullptr || statusToError == nullptr) {
-    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
-    return nullptr;
-  }
-  wchar_t name[] = L"\\Device\\PhysicalMemory";
-  UNICODE_STRING unicodeName{};
-  unicodeName.Buffer = name;
-  unicodeName.Length = static_cast<USHORT>((sizeof name) - sizeof(wchar_t));
-  unicodeName.MaximumLength = static_cast<USHORT>(sizeof name);
-  OBJECT_ATTRIBUTES attributes{};
-  InitializeObjectAttributes(&attributes, &unicodeName, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
-  HANDLE section = nullptr;
-  const NTSTATUS status = openSection(&section, SECTION_MAP_READ, &attributes);
-  if (status < 0) {
-    SetLastError(statusToError(status));
-    return nullptr;
-  }
-  return section;
-}
 
 }  // namespace
 
@@ -105,18 +68,5 @@ bool Win32Ports::directWritePort(std::uint16_t, std::uint8_t) {
   return false;
 }
 #endif
-
-std::vector<std::uint8_t> Win32Ports::readBiosRom() {
-  HANDLE section = openPhysicalMemory();
-  if (section == nullptr) return {};
-  std::vector<std::uint8_t> image;
-  if (const void* view = MapViewOfFile(section, FILE_MAP_READ, 0, kRomAddress, kRomSize)) {
-    image.assign(kRomSize, 0);
-    std::memcpy(image.data(), view, kRomSize);
-    UnmapViewOfFile(view);
-  }
-  CloseHandle(section);
-  return image;
-}
 
 }  // namespace orvane

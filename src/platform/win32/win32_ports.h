@@ -1,7 +1,6 @@
 #pragma once
 // Port I/O on the real Windows: the PortTalk driver's device with its two
-// one-byte requests, the direct port instructions of Windows 9x/ME, and the
-// BIOS ROM through the physical-memory section.
+// one-byte requests and the direct port instructions of Windows 9x/ME.
 //
 // The direct port instructions are compiled into the 32-bit build only,
 // the one that can run on Windows 9x/ME. The x86_64 build leaves that path
@@ -29,10 +28,6 @@ class Win32Ports : public PortApi {
   std::optional<std::uint8_t> directReadPort(std::uint16_t port) override;
   bool directWritePort(std::uint16_t port, std::uint8_t value) override;
   std::uint32_t lastError() override { return lastError_; }
-  // The physical-memory method only; when the section is refused the image
-  // stays empty (the fallback of the 9x family, a 16-bit dump program, does
-  // not run on a 64-bit Windows).
-  std::vector<std::uint8_t> readBiosRom() override;
 
  private:
   HANDLE driver_ = INVALID_HANDLE_VALUE;

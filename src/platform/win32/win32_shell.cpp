@@ -25,6 +25,23 @@ using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 // A wide text for a call, or none (a null pointer) when the GBK text is empty.
 const wchar_t* optionalText(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
+// Starts the command line (its GBK text converted, so that it is not read in
+// the system's ANSI code page) with this show state and these creation
+// flags; the process handle, or none when it did not start.
+HANDLE startProcess(const std::string& commandLine, WORD show, DWORD flags) {
+  std::wstring line = gbkToWide(commandLine);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = show;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup, &process)) {
+    return nullptr;
+  }
+  CloseHandle(process.hThread);
+  return process.hProcess;
+}
+
 }  // namespace
 
 void Win32Shell::shellExecute(const std::string& verb, const std::string& file, const std::string& directory) {
@@ -36,15 +53,14 @@ void Win32Shell::shellExecute(const std::string& verb, const std::string& file, 
 }
 
 void Win32Shell::winExec(const std::string& commandLine) {
-  std::wstring line = gbkToWide(commandLine);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  UniqueHandle process(startProcess(commandLine, SW_SHOWNORMAL, 0));
+}
+
+bool Win32Shell::runHidden(const std::string& commandLine) {
+  UniqueHandle process(startProcess(commandLine, SW_HIDE, CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP));
+  if (!process) return false;
+  WaitForSingleObject(process.get(), INFINITE);
+  return true;
 }
 
 std::vector<ProcessEntry> Win32Shell::processSnapshot() {

@@ -22,6 +22,7 @@ class Win32Shell : public ShellApi {
   // through CreateProcessW so that the line is not read in the system's
   // ANSI code page.
   void winExec(const std::string& commandLine) override;
+  bool runHidden(const std::string& commandLine) override;
   // The snapshot functions are looked up in kernel32 at run time; the wide
   // entries are used and their names converted to GBK.
   std::vector<ProcessEntry> processSnapshot() override;

@@ -58,4 +58,12 @@ void Win32System::trimWorkingSet() {
   SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
 }
 
+std::string Win32System::environmentVariable(const std::string& name) {
+  const std::wstring wideName = gbkToWide(name);
+  std::wstring value(GetEnvironmentVariableW(wideName.c_str(), nullptr, 0), L'\0');
+  if (value.empty()) return {};
+  value.resize(GetEnvironmentVariableW(wideName.c_str(), value.data(), static_cast<DWORD>(value.size())));
+  return wideToGbk(value);
+}
+
 }  // namespace orvane

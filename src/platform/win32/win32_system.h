@@ -24,6 +24,7 @@ class Win32System : public SystemInfo {
 
  private:
   HANDLE runningCopy_ = nullptr;
+  std::string environmentVariable(const std::string& name) override;
 };
 
 }  // namespace orvane

@@ -70,7 +70,7 @@ class SettingsRegistryTest : public testing::Test {
   Win32Platform real{[] { return HWND{}; }};
   Platform& base = real.platform();
   Platform platform{base.system,   files,      base.clock,   base.power, base.shell,   base.registry,
-                    base.services, base.ports, base.sockets, base.ras,   base.secrets, base.wakeTimer};
+                    base.services, base.ports, base.sockets, base.ras,   base.secrets, base.wakeTimer, base.bios};
 };
 
 TEST_F(SettingsRegistryTest, StartWithWindowsWritesAndRemovesTheUserLogonEntry) {
