@@ -51,9 +51,9 @@ TEST(Win32RasTest, TheDialUpWindowIsMadeAndDialsWhateverTheServiceSays) {
   SimWorld world(dir.path(), DateTime());
   Win32Ras ras([] { return HWND{}; });
   Platform platform = world.platform();
-  Platform withService{platform.system,   platform.files,    platform.clock, platform.power,   platform.shell,
-                       platform.registry, platform.services, platform.ports, platform.sockets, ras,
-                       platform.secrets};
+  Platform withService{platform.system,   platform.files,     platform.clock, platform.power,   platform.shell,
+                       platform.registry, platform.services,  platform.ports, platform.sockets, ras,
+                       platform.secrets,  platform.wakeTimer, platform.bios};
   AutoDial autoDial;
   TRasDialerForm dialer(world.ui(), withService, autoDial);
   dialer.FormCreate();
