@@ -199,8 +199,8 @@ void PowerOnWizardWindow::refresh() {
 
 void PowerOnWizardWindow::showPage() {
   const int page = static_cast<int>(form_.page());
-  for (const ControlSpec& spec : kControls)
-    ShowWindow(control(spec.id), spec.id / kPageBase == page ? SW_SHOW : SW_HIDE);
+  for (const ControlSpec& each : kControls)
+    ShowWindow(control(each.id), each.id / kPageBase == page ? SW_SHOW : SW_HIDE);
   if (form_.page() == shownPage_) return;
   shownPage_ = form_.page();
   SetFocus(control(firstControlOf(shownPage_)));
