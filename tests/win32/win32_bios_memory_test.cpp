@@ -55,8 +55,8 @@ TEST(Win32BiosMemoryTest, TheGenericMethodLeavesNoDumpDirectoryBehind) {
   Win32Platform real{[] { return HWND{}; }};
   RefusedSection refused;
   Platform& base = real.platform();
-  Platform platform{base.system,   base.files, base.clock,   base.power, base.shell,   base.registry,
-                    base.services, base.ports, base.sockets, base.ras,   base.secrets, refused};
+  Platform platform{base.system, base.files,   base.clock, base.power,   base.shell,     base.registry, base.services,
+                    base.ports,  base.sockets, base.ras,   base.secrets, base.wakeTimer, refused};
   const std::filesystem::path temporary = platform.files.temporaryDirectory();
   const auto dumpDirectories = [&] {
     int count = 0;

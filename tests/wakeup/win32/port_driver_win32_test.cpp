@@ -61,8 +61,8 @@ class PortDriverWindowsTest : public SimTest {
   Win32Services services;
   Win32Ports ports;
   Platform& sim = world.platform();
-  Platform platform{sim.system, sim.files, sim.clock,   sim.power, sim.shell,   sim.registry,
-                    services,   ports,     sim.sockets, sim.ras,   sim.secrets, sim.bios};
+  Platform platform{sim.system, sim.files,   sim.clock, sim.power,   sim.shell,     sim.registry, services,
+                    ports,      sim.sockets, sim.ras,   sim.secrets, sim.wakeTimer, sim.bios};
   DriverInstallFailure installFailure{platform, world.ui()};
   PortDriver driver{platform, world.ui(), installFailure};
 };
