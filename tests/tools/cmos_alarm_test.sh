@@ -5,25 +5,9 @@
 # installed restarts the program once; bad alarm times are refused.
 set -u
 sim=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+. "$(dirname "$0")/board_0x54.sh"
 
-# 128 bytes 0..127 in order, then the alarm's registers of a 0x54 board:
-# control 0x00 (index 84), day 0x05, hour 0x07, minute 0x00, checksum 0x1234
-# at 125/126.
-make_cmos() {
-  python3 - "$1" <<'PY'
-import sys
-cmos = bytearray(range(128))
-cmos[84:88] = bytes([0x00, 0x05, 0x07, 0x00])
-cmos[125:127] = bytes([0x12, 0x34])
-open(sys.argv[1], "wb").write(cmos)
-PY
-}
-profile='[wake]\r\net=1\r\net11=84\r\net21=85\r\net31=86\r\net41=87\r\net51=88\r\net61=125\r\net71=126\r\n'
-
-printf "$profile" >"$dir/wake.ini"
+write_profile
 make_cmos "$dir/cmos.bin"
 cp "$dir/cmos.bin" "$dir/before.bin"
 out=$("$sim" --dir "$dir" --start "2026-12-07 10:00:00" --run 3 --at 2 "set-alarm 06:30") || fail "run exited $?"

@@ -4,25 +4,12 @@
 # starts of the program.
 set -u
 sim=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+. "$(dirname "$0")/board_0x54.sh"
 
-# On a board with the profile 0x54 (control 84, day 85, hour 86, minute 87,
-# second 88, checksum 125/126) whose alarm is off, at 07:00 on day 5 with the
-# checksum 0x1234, "确定" with a changed power-on time opens the wizard.
-make_cmos() {
-  python3 - "$1" <<'PY'
-import sys
-cmos = bytearray(range(128))
-cmos[84:88] = bytes([0x00, 0x05, 0x07, 0x00])
-cmos[125:127] = bytes([0x12, 0x34])
-open(sys.argv[1], "wb").write(cmos)
-PY
-}
+# "确定" with a changed power-on time opens the wizard at 07:00 on day 5.
 wizard() {
   local answer=$1
-  printf '[wake]\r\net=1\r\net11=84\r\net21=85\r\net31=86\r\net41=87\r\net51=88\r\net61=125\r\net71=126\r\n' >"$dir/wake.ini"
+  write_profile
   make_cmos "$dir/cmos.bin"
   "$sim" --dir "$dir" --start "2026-12-07 10:55:30" --run 3 --answer "TForm1=$answer" \
     --at 1 "type TForm3/FlatSpinEditInteger1 6" --at 2 "press TForm3/确定"
