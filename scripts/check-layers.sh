@@ -9,7 +9,10 @@
 # include neither backend; the Win32 backend (platform/win32/) is included
 # only by itself, the views (*_window.*), win32_main.cpp and the Windows
 # tests; the simulated Windows (platform/sim/) only by itself, tools and
-# tests. Prints each offending line; exits 1 when there is one.
+# tests. <windows.h> is included only where the Win32 backend may be, and
+# by the Windows-only tool programs (tools/empty_tray): the portable code
+# reaches Windows through the platform interfaces alone. Prints each
+# offending line; exits 1 when there is one.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -48,6 +51,10 @@ may_use_backend() {
   esac
 }
 
+may_include_windows() {
+  may_use_backend "$1" win32 || [[ "$1" == tools/empty_tray/* ]]
+}
+
 offend() {
   echo "$1: $2"
   status=1
@@ -74,6 +81,9 @@ while IFS= read -r file; do
         ;;
     esac
   done < <(grep -E '^#include "[^"]+/' "$file" || true)
+  if ! may_include_windows "$file"; then
+    while IFS= read -r line; do offend "$file" "$line (Windows only)"; done < <(grep -E '^#include <windows\.h>' "$file" || true)
+  fi
 done < <(find src tools tests -name '*.cpp' -o -name '*.h' | sort)
 
 exit "$status"

@@ -14,9 +14,9 @@
 
 #include "app/about_form.h"
 #include "app/maker.h"
-#include "common/gbk.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

@@ -5,11 +5,11 @@
 #include <array>
 
 #include "app/tray_icon_window.h"
-#include "common/gbk.h"
 #include "dailypower/power_on_page_window.h"
 #include "platform/win32/win32_look.h"
 #include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_text.h"
 #include "scheduler/task_page_window.h"
 
 namespace orvane {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "app/password_prompt_form.h"
-#include "common/gbk.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "app/set_password_form.h"
-#include "common/gbk.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

@@ -16,9 +16,9 @@
 
 #include "clocksync/clock_form.h"
 #include "clocksync/time_servers.h"
-#include "common/gbk.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

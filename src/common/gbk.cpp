@@ -1,10 +1,6 @@
 #include "common/gbk.h"
 
-#ifdef _WIN32
-#include <windows.h>
-
-#include <optional>
-#else
+#ifndef _WIN32
 #include <iconv.h>
 
 #include <cerrno>
@@ -17,79 +13,13 @@ namespace {
 
 unsigned byteAt(std::string_view text, std::size_t position) { return static_cast<unsigned char>(text[position]); }
 
-// The length of the UTF-8 sequence at `position`: the lead byte and the
-// continuation bytes that follow it, as many as the lead byte announces.
-std::size_t utf8UnitLength(std::string_view utf8, std::size_t position) {
-  const unsigned lead = byteAt(utf8, position);
-  const std::size_t announced = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  std::size_t length = 1;
-  while (length < announced && position + length < utf8.size() && (byteAt(utf8, position + length) & 0xC0) == 0x80) {
-    ++length;
-  }
-  return length;
-}
-
-using UnitLength = std::size_t (*)(std::string_view, std::size_t);
-
 char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-#ifdef _WIN32
-
-constexpr unsigned kGbkCodePage = 936;
-
-std::optional<std::wstring> decodeStrictly(unsigned codePage, std::string_view bytes) {
-  if (bytes.empty()) return std::wstring();
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
-  if (length <= 0) return std::nullopt;
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, wide.data(), length);
-  return wide;
-}
-
-// Decodes a multi-byte text; every unit that is not valid in the code page
-// becomes U+FFFD.
-std::wstring decode(unsigned codePage, std::string_view bytes, UnitLength unitLength) {
-  if (auto whole = decodeStrictly(codePage, bytes)) return *whole;
-  std::wstring wide;
-  for (std::size_t position = 0; position < bytes.size();) {
-    const std::size_t length = unitLength(bytes, position);
-    wide += decodeStrictly(codePage, bytes.substr(position, length)).value_or(L"\xFFFD");
-    position += length;
-  }
-  return wide;
-}
-
-std::string encode(unsigned codePage, std::wstring_view wide) {
-  if (wide.empty()) return std::string();
-  const int size = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, nullptr, nullptr);
-  return bytes;
-}
-
-bool isSurrogate(wchar_t c, wchar_t first) { return c >= first && c <= first + 0x3FF; }
-
-// GBK has no characters beyond the Basic Multilingual Plane: each surrogate
-// pair, like a stray surrogate, becomes one '?'.
-std::wstring withoutSurrogates(std::wstring_view wide) {
-  std::wstring result;
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    const bool high = isSurrogate(wide[i], 0xD800);
-    if (!high && !isSurrogate(wide[i], 0xDC00)) {
-      result += wide[i];
-      continue;
-    }
-    result += L'?';
-    if (high && i + 1 < wide.size() && isSurrogate(wide[i + 1], 0xDC00)) ++i;
-  }
-  return result;
-}
-
-#else
+#ifndef _WIN32
 
 constexpr const char* kGbkCharset = "CP936";
+
+using UnitLength = std::size_t (*)(std::string_view, std::size_t);
 
 // Converts with iconv; every unit of the input that does not convert (an
 // invalid byte sequence or a character the target lacks) becomes
@@ -135,16 +65,19 @@ std::size_t gbkUnitLength(std::string_view gbk, std::size_t position) {
   return isLead && isTrail ? 2 : 1;
 }
 
-#ifdef _WIN32
+std::size_t utf8UnitLength(std::string_view utf8, std::size_t position) {
+  const unsigned lead = byteAt(utf8, position);
+  const std::size_t announced = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  std::size_t length = 1;
+  while (length < announced && position + length < utf8.size() && (byteAt(utf8, position + length) & 0xC0) == 0x80) {
+    ++length;
+  }
+  return length;
+}
 
-std::wstring gbkToWide(std::string_view gbk) { return decode(kGbkCodePage, gbk, gbkUnitLength); }
-std::string wideToGbk(std::wstring_view wide) { return encode(kGbkCodePage, withoutSurrogates(wide)); }
-std::wstring utf8ToWide(std::string_view utf8) { return decode(CP_UTF8, utf8, utf8UnitLength); }
-std::string wideToUtf8(std::wstring_view wide) { return encode(CP_UTF8, wide); }
-std::string gbkToUtf8(std::string_view gbk) { return wideToUtf8(gbkToWide(gbk)); }
-std::string utf8ToGbk(std::string_view utf8) { return wideToGbk(utf8ToWide(utf8)); }
-
-#else
+// The Windows build has these two from its Win32 backend
+// (platform/win32/win32_text.cpp), through the system's code pages.
+#ifndef _WIN32
 
 std::string gbkToUtf8(std::string_view gbk) {
   return convert("UTF-8", kGbkCharset, gbk, "\xEF\xBF\xBD", gbkUnitLength);

@@ -1,7 +1,8 @@
 #pragma once
-// Conversions between the program's GBK bytes (code page 936), UTF-8 (texts
-// that are only shown, the simulator's log) and UTF-16 (the Win32 boundary).
-// Bytes that do not convert become '?' (to GBK) or U+FFFD (from GBK).
+// Conversions between the program's GBK bytes (code page 936) and UTF-8
+// (texts that are only shown, the simulator's log); UTF-16 is the Win32
+// backend's (platform/win32/win32_text.h). Bytes that do not convert become
+// '?' (to GBK) or U+FFFD (from GBK).
 
 #include <cstddef>
 #include <string>
@@ -12,17 +13,13 @@ namespace orvane {
 std::string gbkToUtf8(std::string_view gbk);
 std::string utf8ToGbk(std::string_view utf8);
 
-#ifdef _WIN32
-std::wstring gbkToWide(std::string_view gbk);
-std::string wideToGbk(std::wstring_view wide);
-std::wstring utf8ToWide(std::string_view utf8);
-std::string wideToUtf8(std::wstring_view wide);
-#endif
-
 // The length in bytes (1 or 2) of the GBK character at `position`, so that
 // a byte search can step over the second byte of a Chinese character, which
 // may look like an ASCII letter or a backslash.
 std::size_t gbkUnitLength(std::string_view gbk, std::size_t position);
+// The length in bytes (1 to 4) of the UTF-8 sequence at `position`: the lead
+// byte and as many continuation bytes as it announces and follow it.
+std::size_t utf8UnitLength(std::string_view utf8, std::size_t position);
 
 // Upper-cases the letters a to z only, leaving every other byte (the bytes of
 // Chinese characters included) as it is.

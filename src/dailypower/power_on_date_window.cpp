@@ -12,10 +12,10 @@
 
 #include <memory>
 
-#include "common/gbk.h"
 #include "dailypower/power_on_date_form.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

@@ -16,11 +16,11 @@
 #include <string>
 #include <utility>
 
-#include "common/gbk.h"
 #include "dailypower/daily_schedule.h"
 #include "dailypower/power_on_dates.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

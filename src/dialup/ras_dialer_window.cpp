@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "common/gbk.h"
 #include "dialup/ras_dialer_form.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

@@ -20,11 +20,11 @@
 #include <memory>
 #include <string>
 
-#include "common/gbk.h"
 #include "lock/lock_screen.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
 namespace orvane {

@@ -12,9 +12,9 @@
 
 #include <memory>
 
-#include "common/gbk.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_form.h"
 

@@ -13,9 +13,9 @@
 
 #include <memory>
 
-#include "common/gbk.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "power/timed_shutdown_form.h"
 

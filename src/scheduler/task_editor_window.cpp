@@ -21,9 +21,9 @@
 #include <memory>
 #include <string>
 
-#include "common/gbk.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "scheduler/task_editor_form.h"
 

@@ -16,9 +16,9 @@
 
 #include <string>
 
-#include "common/gbk.h"
 #include "platform/win32/win32_look.h"
 #include "platform/win32/win32_menu.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "scheduler/task_commands.h"
 #include "scheduler/task_page.h"

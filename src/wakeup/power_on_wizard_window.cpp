@@ -15,9 +15,9 @@
 #include <memory>
 #include <string>
 
-#include "common/gbk.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "wakeup/power_on_wizard_form.h"
 

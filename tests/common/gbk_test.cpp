@@ -61,20 +61,5 @@ TEST(GbkTest, TrimsBlanksAndControlBytesAtBothEnds) {
             "x");
 }
 
-#ifdef _WIN32
-TEST(GbkTest, ConvertsToAndFromUtf16WithCodePage936) {
-  EXPECT_EQ(gbkToWide(kChineseGbk), L"中文");
-  EXPECT_EQ(wideToGbk(L"中文"), kChineseGbk);
-  EXPECT_EQ(gbkToWide("a\xFF"), L"a\xFFFD");
-  EXPECT_EQ(wideToGbk(L"a\xD83D\xDE00"
-                      L"b\xDC00"),
-            "a?b?");  // beyond the BMP; a stray surrogate
-  EXPECT_EQ(utf8ToWide("中\xC3"), L"中\xFFFD");
-  EXPECT_EQ(wideToUtf8(L"退出"), "退出");
-  EXPECT_EQ(gbkToWide(""), L"");
-  EXPECT_EQ(wideToGbk(L""), "");
-}
-#endif
-
 }  // namespace
 }  // namespace orvane

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "common/gbk.h"
 #include "platform/sim/sim_world.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "power/countdown_form.h"
 #include "test_support/temp_dir.h"

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/gbk.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "scheduler/reminder_form.h"
 #include "scheduler/reminders.h"

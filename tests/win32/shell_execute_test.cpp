@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <set>
 
-#include "common/gbk.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_text.h"
 #include "test_support/temp_dir.h"
 
 namespace orvane {

@@ -17,6 +17,7 @@
 
 #include "common/gbk.h"
 #include "platform/sim/sim_world.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "scheduler/task_editor_form.h"
 #include "scheduler/task_window.h"

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "common/gbk.h"
 #include "platform/sim/sim_world.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "power/timed_shutdown_form.h"
 #include "test_support/temp_dir.h"

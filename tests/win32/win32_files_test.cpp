@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "common/gbk.h"
+#include "platform/win32/win32_text.h"
 #include "storage/atomic_file.h"
 #include "test_support/temp_dir.h"
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/gbk.h"
+#include "platform/win32/win32_text.h"
 
 namespace orvane {
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/win32/win32_controls.h"
 
-#include "common/gbk.h"
 #include "platform/win32/win32_look.h"
+#include "platform/win32/win32_text.h"
 
 namespace orvane {
 

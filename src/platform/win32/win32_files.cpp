@@ -1,11 +1,10 @@
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_text.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <utility>
-
-#include "common/gbk.h"
 
 namespace orvane {
 

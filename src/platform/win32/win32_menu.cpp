@@ -1,6 +1,5 @@
 #include "platform/win32/win32_menu.h"
-
-#include "common/gbk.h"
+#include "platform/win32/win32_text.h"
 
 namespace orvane {
 

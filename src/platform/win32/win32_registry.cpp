@@ -1,10 +1,9 @@
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_text.h"
 
 #include <windows.h>
 
 #include <algorithm>
-
-#include "common/gbk.h"
 
 namespace orvane {
 

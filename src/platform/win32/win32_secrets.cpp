@@ -1,11 +1,10 @@
 #include "platform/win32/win32_secrets.h"
+#include "platform/win32/win32_text.h"
 
 // clang-format off
 #include <windows.h>
 #include <ntsecapi.h>
 // clang-format on
-
-#include "common/gbk.h"
 
 namespace orvane {
 

@@ -1,8 +1,7 @@
 #include "platform/win32/win32_services.h"
+#include "platform/win32/win32_text.h"
 
 #include <windows.h>
-
-#include "common/gbk.h"
 
 namespace orvane {
 

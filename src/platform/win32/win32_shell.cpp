@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "common/gbk.h"
 #include "platform/win32/win32_library.h"
+#include "platform/win32/win32_text.h"
 
 namespace orvane {
 

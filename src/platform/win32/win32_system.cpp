@@ -1,10 +1,9 @@
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_text.h"
 
 #include <windows.h>
 
 #include <lmcons.h>
-
-#include "common/gbk.h"
 
 namespace orvane {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "common/gbk.h"
 #include "platform/win32/win32_library.h"
+#include "platform/win32/win32_text.h"
 
 namespace orvane {
 

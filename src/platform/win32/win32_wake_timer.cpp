@@ -1,7 +1,7 @@
 #include "platform/win32/win32_wake_timer.h"
 
-#include "common/gbk.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_text.h"
 
 namespace orvane {
 

@@ -9,8 +9,8 @@
 
 #include "app/auto_logon.h"
 #include "app/start_with_windows.h"
-#include "common/gbk.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_text.h"
 #include "test_support/temp_dir.h"
 
 namespace orvane {
@@ -69,8 +69,8 @@ class SettingsRegistryTest : public testing::Test {
   ScratchProgramFiles files{directory.path()};
   Win32Platform real{[] { return HWND{}; }};
   Platform& base = real.platform();
-  Platform platform{base.system,   files,      base.clock,   base.power, base.shell,   base.registry,
-                    base.services, base.ports, base.sockets, base.ras,   base.secrets, base.wakeTimer, base.bios};
+  Platform platform{base.system, files,        base.clock, base.power,   base.shell,     base.registry, base.services,
+                    base.ports,  base.sockets, base.ras,   base.secrets, base.wakeTimer, base.bios};
 };
 
 TEST_F(SettingsRegistryTest, StartWithWindowsWritesAndRemovesTheUserLogonEntry) {

@@ -16,8 +16,8 @@
 
 #include "app/main_form.h"
 #include "app/main_window.h"
-#include "common/gbk.h"
 #include "platform/sim/sim_world.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 #include "scheduler/task_lines.h"
 #include "test_support/temp_dir.h"
