@@ -9,25 +9,18 @@
 
 #include <commctrl.h>
 
-#include <memory>
 #include <string>
 
 #include "app/about_form.h"
 #include "app/maker.h"
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "platform/win32/win32_dialog.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 320;
-constexpr int kClientHeight = 150;
 constexpr int kIconSize = 48;
+const DialogFrame kFrame{AboutForm::kCaption, 320, 150};
 
 enum ControlId : int { kIcon = 100, kProduct, kVersion, kSiteLink, kMailLink };
 
@@ -42,65 +35,26 @@ const ControlSpec kControls[] = {
     {kMailLink, WC_LINK, WS_TABSTOP, kMailText.c_str(), 88, 108, 220, 20},
 };
 
-class AboutWindow : public View {
+class AboutWindow : public DialogView {
  public:
-  AboutWindow(AboutForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~AboutWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override {}
+  AboutWindow(AboutForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void applyDpi();
-  void linkClicked(UINT_PTR id);
+  int firstControl() const override { return kSiteLink; }
+  void notified(const NMHDR& header) override;
+  void dpiApplied(unsigned dpi) override;
 
   AboutForm& form_;
-  MessageFont font_;
-  FocusKeeper focus_;
 };
 
-void AboutWindow::create(HWND owner) {
-  WindowSpec window;
-  window.className = L"TForm7";
-  window.title = utf8ToWide(AboutForm::kCaption);
-  window.style = kStyle;
-  window.exStyle = kExStyle;
-  window.parent = owner;
-  if (!createWindow(window)) return;
-  createControls(handle(), kControls);
-  applyDpi();
+void AboutWindow::notified(const NMHDR& header) {
+  if (header.code != NM_CLICK && header.code != NM_RETURN) return;
+  if (header.idFrom == kSiteLink) form_.siteLinkClicked();
+  if (header.idFrom == kMailLink) form_.mailLinkClicked();
 }
 
-LRESULT AboutWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->code == NM_CLICK || header->code == NM_RETURN) linkClicked(header->idFrom);
-      return 0;
-    }
-    case WM_DPICHANGED:
-      applyDpi();
-      return 0;
-    case WM_ACTIVATE:
-      focus_.activated(handle(), wParam, GetDlgItem(handle(), kSiteLink));
-      return 0;
-    default:
-      return View::onMessage(message, wParam, lParam);
-  }
-}
-
-void AboutWindow::linkClicked(UINT_PTR id) {
-  if (id == kSiteLink) form_.siteLinkClicked();
-  if (id == kMailLink) form_.mailLinkClicked();
-}
-
-void AboutWindow::applyDpi() {
-  const unsigned dpi = windowDpi(handle());
-  setChildFonts(handle(), font_.at(dpi));
-  layoutControls(handle(), kControls);
+void AboutWindow::dpiApplied(unsigned dpi) {
   SendDlgItemMessageW(handle(), kIcon, STM_SETICON, reinterpret_cast<WPARAM>(programIcon(scaled(kIconSize, dpi))), 0);
-  placeCentred(handle(), GetWindow(handle(), GW_OWNER), kClientWidth, kClientHeight);
 }
 
 }  // namespace

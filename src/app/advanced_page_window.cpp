@@ -82,10 +82,6 @@ class AdvancedPageWindow : public View {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void command(ControlId id, WORD notification);
   HWND control(ControlId id) const { return GetDlgItem(handle(), id); }
-  bool checked(ControlId id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  void setChecked(ControlId id, bool on) {
-    SendMessageW(control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-  }
 
   MainForm& form_;
   AdvancedPage& page_;
@@ -100,20 +96,20 @@ void AdvancedPageWindow::create(HWND parent) {
   window.parent = parent;
   if (!createWindow(window)) return;
   createControls(handle(), kControls);
-  SendMessageW(control(kPassword), EM_SETPASSWORDCHAR, L'*', 0);
+  EditField(control(kPassword)).hideCharacters();
   refresh();
 }
 
 void AdvancedPageWindow::refresh() {
   const AdvancedOptions& options = page_.options();
   refreshing_ = true;
-  for (const Box& box : kBoxes) setChecked(box.id, options.*box.checked);
-  for (const Field& field : kFields) setWindowTextGbk(control(field.id), options.*field.text);
-  EnableWindow(control(kAutoLogon), options.autoLogonAvailable);
+  for (const Box& box : kBoxes) CheckBox(control(box.id)).setChecked(options.*box.checked);
+  for (const Field& field : kFields) EditField(control(field.id)).setTextGbk(options.*field.text);
+  Control(control(kAutoLogon)).enable(options.autoLogonAvailable);
   for (ControlId id : {kUserNameLabel, kUserName, kPasswordLabel, kPassword}) {
-    EnableWindow(control(id), options.autoLogonFieldsEnabled);
+    Control(control(id)).enable(options.autoLogonFieldsEnabled);
   }
-  ShowWindow(control(kOk), form_.advancedOkShown() ? SW_SHOW : SW_HIDE);
+  Control(control(kOk)).show(form_.advancedOkShown());
   refreshing_ = false;
 }
 
@@ -134,10 +130,10 @@ void AdvancedPageWindow::command(ControlId id, WORD notification) {
   if (refreshing_) return;
   AdvancedOptions& options = page_.options();
   for (const Box& box : kBoxes) {
-    if (box.id == id) options.*box.checked = checked(id);
+    if (box.id == id) options.*box.checked = CheckBox(control(id)).checked();
   }
   for (const Field& field : kFields) {
-    if (field.id == id && notification == EN_CHANGE) options.*field.text = windowTextGbk(control(id));
+    if (field.id == id && notification == EN_CHANGE) options.*field.text = EditField(control(id)).textGbk();
   }
   if (id == kAutoLogon) page_.autoLogonClicked();
   if (id == kSetPassword) page_.setPasswordClicked();

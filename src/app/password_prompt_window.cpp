@@ -8,24 +8,26 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/password_prompt_form.h"
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
+#include "platform/win32/win32_dialog.h"
 #include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 // The picture's own size; the window takes it at 96 DPI.
-constexpr int kClientWidth = 360;
-constexpr int kClientHeight = 190;
+const DialogFrame kFrame{nullptr,
+                         360,
+                         190,
+                         Placement::CentredOnMainWindow,
+                         Showing::ByTheUi,
+                         false,
+                         WS_POPUP | WS_CLIPCHILDREN,
+                         WS_EX_CONTROLPARENT};
 constexpr COLORREF kPlainBackground = RGB(20, 50, 79);
 constexpr COLORREF kLabelColour = RGB(255, 255, 255);
 constexpr COLORREF kEdgeColour = RGB(92, 140, 170);
@@ -77,44 +79,25 @@ void paintRect(HDC context, const RECT& rect, COLORREF colour, RectPainter paint
   DeleteObject(brush);
 }
 
-class PasswordPromptWindow : public View {
+class PasswordPromptWindow : public DialogView {
  public:
-  PasswordPromptWindow(PasswordPromptForm& form, Win32Ui& ui) : View(form, ui), form_(form) {
+  PasswordPromptWindow(PasswordPromptForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {
     if (form.picture()) dib_ = toDib(*form.picture());
   }
-  ~PasswordPromptWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override { setWindowTextGbk(entry(), form_.entry); }
 
  private:
+  void prepareControls() override { editField(kEntry).hideCharacters(); }
+  void showState() override { editField(kEntry).setTextGbk(form_.entry); }
+  int firstControl() const override { return kEntry; }
+  void command(int id, int notification) override;
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void paint();
   void paintBackground(HDC context, const RECT& client);
   void paintLabel(HDC context);
-  void okClicked();
-  void applyDpi();
-  HWND entry() const { return GetDlgItem(handle(), kEntry); }
 
   PasswordPromptForm& form_;
   std::optional<Dib> dib_;
-  MessageFont font_;
-  FocusKeeper focus_;
 };
-
-void PasswordPromptWindow::create(HWND owner) {
-  WindowSpec window;
-  window.className = L"TForm12";
-  window.title = ui().applicationTitle();
-  window.style = kStyle;
-  window.exStyle = kExStyle;
-  window.parent = owner;
-  if (!createWindow(window)) return;
-  createControls(handle(), kControls);
-  SendMessageW(entry(), EM_SETPASSWORDCHAR, L'*', 0);
-  applyDpi();
-  refresh();
-}
 
 LRESULT PasswordPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -123,28 +106,18 @@ LRESULT PasswordPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT:
       paint();
       return 0;
-    case WM_COMMAND:
-      if (LOWORD(wParam) != kOk) break;
-      okClicked();
-      return 0;
-    case WM_DPICHANGED:
-      applyDpi();
-      return 0;
-    case WM_ACTIVATE:
-      focus_.activated(handle(), wParam, entry());
-      return 0;
     default:
-      break;
+      return DialogView::onMessage(message, wParam, lParam);
   }
-  return View::onMessage(message, wParam, lParam);
 }
 
-void PasswordPromptWindow::okClicked() {
-  form_.entry = windowTextGbk(entry());
+void PasswordPromptWindow::command(int id, int /*notification*/) {
+  if (id != kOk) return;
+  form_.entry = editField(kEntry).textGbk();
   form_.okClicked();
   if (!form_.isOpen()) return;
-  SetFocus(entry());
-  SendMessageW(entry(), EM_SETSEL, 0, -1);
+  SetFocus(control(kEntry));
+  editField(kEntry).selectAll();
 }
 
 void PasswordPromptWindow::paint() {
@@ -171,17 +144,11 @@ void PasswordPromptWindow::paintBackground(HDC context, const RECT& client) {
 void PasswordPromptWindow::paintLabel(HDC context) {
   const unsigned dpi = windowDpi(handle());
   RECT label{scaled(kLabel.left, dpi), scaled(kLabel.top, dpi), scaled(kLabel.right, dpi), scaled(kLabel.bottom, dpi)};
-  HGDIOBJ previous = SelectObject(context, font_.at(dpi));
+  HGDIOBJ previous = SelectObject(context, font().at(dpi));
   SetBkMode(context, TRANSPARENT);
   SetTextColor(context, kLabelColour);
   DrawTextW(context, utf8ToWide("请输入密码：").c_str(), -1, &label, DT_LEFT | DT_BOTTOM | DT_SINGLELINE);
   SelectObject(context, previous);
-}
-
-void PasswordPromptWindow::applyDpi() {
-  setChildFonts(handle(), font_.at(windowDpi(handle())));
-  layoutControls(handle(), kControls);
-  placeCentred(handle(), ui().mainWindow(), kClientWidth, kClientHeight);
 }
 
 }  // namespace

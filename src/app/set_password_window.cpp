@@ -7,22 +7,14 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "app/set_password_form.h"
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "platform/win32/win32_dialog.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 300;
-constexpr int kClientHeight = 156;
+const DialogFrame kFrame{"设定密码", 300, 156};
 
 enum ControlId : int { kOldLabel = 100, kOld, kNewLabel, kNew, kConfirmLabel, kConfirm, kOk = IDOK };
 
@@ -38,60 +30,26 @@ const ControlSpec kControls[] = {
     {kOk, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, "确定", 112, 116, 86, 28},
 };
 
-class SetPasswordWindow : public View {
+class SetPasswordWindow : public DialogView {
  public:
-  SetPasswordWindow(SetPasswordForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~SetPasswordWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override {}
+  SetPasswordWindow(SetPasswordForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void applyDpi();
-  std::string field(ControlId id) const { return windowTextGbk(GetDlgItem(handle(), id)); }
+  void prepareControls() override {
+    for (ControlId id : {kOld, kNew, kConfirm}) editField(id).hideCharacters();
+  }
+  int firstControl() const override { return kOld; }
+  void command(int id, int notification) override;
 
   SetPasswordForm& form_;
-  MessageFont font_;
-  FocusKeeper focus_;
 };
 
-void SetPasswordWindow::create(HWND owner) {
-  WindowSpec window;
-  window.className = L"TForm6";
-  window.title = utf8ToWide("设定密码");
-  window.style = kStyle;
-  window.exStyle = kExStyle;
-  window.parent = owner;
-  if (!createWindow(window)) return;
-  createControls(handle(), kControls);
-  for (ControlId id : {kOld, kNew, kConfirm}) SendDlgItemMessageW(handle(), id, EM_SETPASSWORDCHAR, L'*', 0);
-  applyDpi();
-}
-
-LRESULT SetPasswordWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND && LOWORD(wParam) == kOk) {
-    form_.oldPassword = field(kOld);
-    form_.newPassword = field(kNew);
-    form_.confirmation = field(kConfirm);
-    form_.okClicked();
-    return 0;
-  }
-  if (message == WM_DPICHANGED) {
-    applyDpi();
-    return 0;
-  }
-  if (message == WM_ACTIVATE) {
-    focus_.activated(handle(), wParam, GetDlgItem(handle(), kOld));
-    return 0;
-  }
-  return View::onMessage(message, wParam, lParam);
-}
-
-void SetPasswordWindow::applyDpi() {
-  setChildFonts(handle(), font_.at(windowDpi(handle())));
-  layoutControls(handle(), kControls);
-  placeCentred(handle(), GetWindow(handle(), GW_OWNER), kClientWidth, kClientHeight);
+void SetPasswordWindow::command(int id, int /*notification*/) {
+  if (id != kOk) return;
+  form_.oldPassword = editField(kOld).textGbk();
+  form_.newPassword = editField(kNew).textGbk();
+  form_.confirmation = editField(kConfirm).textGbk();
+  form_.okClicked();
 }
 
 }  // namespace

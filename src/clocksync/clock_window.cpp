@@ -11,24 +11,17 @@
 
 #include <commctrl.h>
 
-#include <memory>
-#include <string>
+#include <string_view>
 
 #include "clocksync/clock_form.h"
 #include "clocksync/time_servers.h"
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "platform/win32/win32_dialog.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 360;
-constexpr int kClientHeight = 186;
+const DialogFrame kFrame{ClockForm::kCaption, 360, 186, Placement::CentredOnScreen};
 
 enum ControlId : int {
   kServerLabel = 100,
@@ -55,84 +48,47 @@ const ControlSpec kControls[] = {
     {kButton2, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, "校正", 264, 142, 80, 28},
 };
 
-class ClockWindow : public View {
+class ClockWindow : public DialogView {
  public:
-  ClockWindow(ClockForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~ClockWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override;
+  ClockWindow(ClockForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void applyDpi();
-  HWND control(int id) const { return GetDlgItem(handle(), id); }
+  void prepareControls() override;
+  void showState() override;
+  int firstControl() const override { return kComboBox1; }
+  void command(int id, int notification) override;
 
   ClockForm& form_;
-  MessageFont font_;
-  FocusKeeper focus_;
 };
 
-void ClockWindow::create(HWND owner) {
-  WindowSpec window;
-  window.className = L"TForm9";
-  window.title = utf8ToWide(ClockForm::kCaption);
-  window.style = kStyle;
-  window.exStyle = kExStyle;
-  window.parent = owner;
-  if (!createWindow(window)) return;
-  createControls(handle(), kControls);
-  for (std::string_view server : kTimeServers) {
-    SendMessageW(control(kComboBox1), CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(gbkToWide(std::string(server)).c_str()));
-  }
-  setWindowTextGbk(control(kComboBox1), form_.ComboBox1);
-  applyDpi();
-  refresh();
+void ClockWindow::prepareControls() {
+  for (std::string_view server : kTimeServers) comboBox(kComboBox1).addGbk(server);
+  comboBox(kComboBox1).setTextGbk(form_.ComboBox1);
 }
 
-void ClockWindow::refresh() {
-  SetWindowTextW(control(kServerTime), utf8ToWide(form_.serverTimeText).c_str());
-  SetWindowTextW(control(kLocalTime), utf8ToWide(form_.localTimeText).c_str());
-  SendMessageW(control(kCheckBox1), BM_SETCHECK, form_.CheckBox1 ? BST_CHECKED : BST_UNCHECKED, 0);
+void ClockWindow::showState() {
+  plain(kServerTime).setTextUtf8(form_.serverTimeText);
+  plain(kLocalTime).setTextUtf8(form_.localTimeText);
+  checkBox(kCheckBox1).setChecked(form_.CheckBox1);
 }
 
-LRESULT ClockWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case kButton1:
-          form_.ComboBox1 = windowTextGbk(control(kComboBox1));
-          form_.Button1Click();
-          return 0;
-        case kButton2:
-          form_.Button2Click();
-          return 0;
-        case kCheckBox1:
-          if (HIWORD(wParam) != BN_CLICKED) break;
-          form_.CheckBox1 = SendMessageW(control(kCheckBox1), BM_GETCHECK, 0, 0) == BST_CHECKED;
-          form_.CheckBox1Click();
-          return 0;
-        default:
-          break;
-      }
+void ClockWindow::command(int id, int notification) {
+  switch (id) {
+    case kButton1:
+      form_.ComboBox1 = comboBox(kComboBox1).textGbk();
+      form_.Button1Click();
       break;
-    case WM_DPICHANGED:
-      applyDpi();
-      return 0;
-    case WM_ACTIVATE:
-      focus_.activated(handle(), wParam, control(kComboBox1));
-      return 0;
+    case kButton2:
+      form_.Button2Click();
+      break;
+    case kCheckBox1:
+      if (notification != BN_CLICKED) break;
+      form_.CheckBox1 = checkBox(kCheckBox1).checked();
+      form_.CheckBox1Click();
+      break;
     default:
       break;
   }
-  return View::onMessage(message, wParam, lParam);
-}
-
-void ClockWindow::applyDpi() {
-  setChildFonts(handle(), font_.at(windowDpi(handle())));
-  layoutControls(handle(), kControls);
-  placeCentred(handle(), nullptr, kClientWidth, kClientHeight);
 }
 
 }  // namespace

@@ -10,22 +10,14 @@
 
 #include <commctrl.h>
 
-#include <memory>
-
 #include "dailypower/power_on_date_form.h"
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "platform/win32/win32_dialog.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 340;
-constexpr int kClientHeight = 250;
+const DialogFrame kFrame{PowerOnDateForm::kCaption, 340, 250};
 
 enum ControlId : int { kDateLabel = 100, kDate, kStatusLabel, kDisabled, kEnabled, kRemarkLabel, kRemark, kOk };
 
@@ -41,91 +33,36 @@ const ControlSpec kControls[] = {
     {kOk, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, "确定", 240, 206, 84, 28},
 };
 
-class PowerOnDateWindow : public View {
+class PowerOnDateWindow : public DialogView {
  public:
-  PowerOnDateWindow(PowerOnDateForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~PowerOnDateWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override;
+  PowerOnDateWindow(PowerOnDateForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void gather();
-  void applyDpi();
-  HWND control(int id) const { return GetDlgItem(handle(), id); }
+  void prepareControls() override { picker(kDate).setFormat(L"yyyy-MM-dd"); }
+  void showState() override;
+  int firstControl() const override { return kDate; }
+  void command(int id, int notification) override;
 
   PowerOnDateForm& form_;
-  MessageFont font_;
-  FocusKeeper focus_;
-  HWND owner_ = nullptr;
 };
 
-void PowerOnDateWindow::create(HWND owner) {
-  owner_ = owner;
-  WindowSpec window;
-  window.className = L"TForm8";
-  window.title = utf8ToWide(PowerOnDateForm::kCaption);
-  window.style = kStyle;
-  window.exStyle = kExStyle;
-  window.parent = owner;
-  if (!createWindow(window)) return;
-  createControls(handle(), kControls);
-  DateTime_SetFormat(control(kDate), L"yyyy-MM-dd");
-  applyDpi();
-  refresh();
+void PowerOnDateWindow::showState() {
+  picker(kDate).setDate(form_.date);
+  checkBox(kDisabled).setChecked(!form_.enabled);
+  checkBox(kEnabled).setChecked(form_.enabled);
+  editField(kRemark).setTextGbk(form_.remark);
 }
 
-void PowerOnDateWindow::refresh() {
-  SYSTEMTIME date{};
-  date.wYear = static_cast<WORD>(form_.date.year);
-  date.wMonth = static_cast<WORD>(form_.date.month);
-  date.wDay = static_cast<WORD>(form_.date.day);
-  DateTime_SetSystemtime(control(kDate), GDT_VALID, &date);
-  CheckRadioButton(handle(), kDisabled, kEnabled, form_.enabled ? kEnabled : kDisabled);
-  setWindowTextGbk(control(kRemark), form_.remark);
-}
-
-void PowerOnDateWindow::gather() {
-  SYSTEMTIME date{};
-  DateTime_GetSystemtime(control(kDate), &date);
-  form_.date = {date.wYear, date.wMonth, date.wDay};
-  form_.enabled = IsDlgButtonChecked(handle(), kEnabled) == BST_CHECKED;
-  form_.remark = windowTextGbk(control(kRemark));
-}
-
-LRESULT PowerOnDateWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (LOWORD(wParam) != kOk || HIWORD(wParam) != BN_CLICKED) break;
-      gather();
-      form_.Button2Click();
-      return 0;
-    case WM_DPICHANGED:
-      applyDpi();
-      return 0;
-    case WM_ACTIVATE:
-      focus_.activated(handle(), wParam, control(kDate));
-      return 0;
-    default:
-      break;
-  }
-  return View::onMessage(message, wParam, lParam);
-}
-
-void PowerOnDateWindow::applyDpi() {
-  setChildFonts(handle(), font_.at(windowDpi(handle())));
-  layoutControls(handle(), kControls);
-  placeCentred(handle(), owner_, kClientWidth, kClientHeight);
+void PowerOnDateWindow::command(int id, int notification) {
+  if (id != kOk || notification != BN_CLICKED) return;
+  form_.date = picker(kDate).date();
+  form_.enabled = checkBox(kEnabled).checked();
+  form_.remark = editField(kRemark).textGbk();
+  form_.Button2Click();
 }
 
 }  // namespace
 
-void registerPowerOnDateView(Win32Ui& ui) {
-  ui.registerView(PowerOnDateForm::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
-    // The class name says which model it is.
-    return std::make_unique<PowerOnDateWindow>(static_cast<PowerOnDateForm&>(form), owner);
-  });
-}
+void registerPowerOnDateView(Win32Ui& ui) { ui.registerViewOf<PowerOnDateForm, PowerOnDateWindow>(); }
 
 }  // namespace orvane

@@ -115,8 +115,7 @@ class PowerOnPageWindow : public View {
   void selectionChanged(const NMLISTVIEW& change);
   std::string& timeField(int index);
   HWND control(int id) const { return GetDlgItem(handle(), id); }
-  bool checked(int id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  void setChecked(int id, bool on) { SendMessageW(control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+  CheckBox checkBox(int id) const { return CheckBox(control(id)); }
 
   PowerOnPageModels models_;
   DailySchedule& schedule_;
@@ -133,7 +132,7 @@ void PowerOnPageWindow::create(HWND parent) {
   window.parent = parent;
   if (!createWindow(window)) return;
   createControls(handle(), kControls);
-  createControls(handle(), timeSpecs_.data(), timeSpecs_.size());
+  createControls(handle(), {timeSpecs_.data(), timeSpecs_.size()});
   createSpins();
   createColumns();
   refresh();
@@ -147,7 +146,7 @@ void PowerOnPageWindow::createSpins() {
                         WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0,
                         0, 0, 0, handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstSpin + index)),
                         GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(spin, UDM_SETRANGE32, 0, kLimits[static_cast<std::size_t>(index % 3)]);
+    UpDown(spin).setRange(0, kLimits[static_cast<std::size_t>(index % 3)]);
   }
 }
 
@@ -172,14 +171,14 @@ std::string& PowerOnPageWindow::timeField(int index) {
 void PowerOnPageWindow::refresh() {
   refreshing_ = true;
   const DailyScheduleFields& fields = schedule_.fields();
-  setChecked(kEveryDay, fields.everyDay);
+  checkBox(kEveryDay).setChecked(fields.everyDay);
   for (int day = 0; day < 7; ++day) {
-    setChecked(kMonday + day, fields.weekdays[static_cast<std::size_t>(day)]);
-    EnableWindow(control(kMonday + day), schedule_.weekdaysEnabled());
+    checkBox(kMonday + day).setChecked(fields.weekdays[static_cast<std::size_t>(day)]);
+    checkBox(kMonday + day).enable(schedule_.weekdaysEnabled());
   }
-  for (int index = 0; index < 6; ++index) setWindowTextGbk(control(kFirstTimeField + index), timeField(index));
+  for (int index = 0; index < 6; ++index) EditField(control(kFirstTimeField + index)).setTextGbk(timeField(index));
   showDates();
-  ShowWindow(control(kOk), models_.okShown() ? SW_SHOW : SW_HIDE);
+  Control(control(kOk)).show(models_.okShown());
   refreshing_ = false;
 }
 
@@ -233,10 +232,9 @@ LRESULT PowerOnPageWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void PowerOnPageWindow::layout() {
   layoutControls(handle(), kControls);
-  layoutControls(handle(), timeSpecs_.data(), timeSpecs_.size());
+  layoutControls(handle(), {timeSpecs_.data(), timeSpecs_.size()});
   for (int index = 0; index < 6; ++index) {
-    SendMessageW(control(kFirstSpin + index), UDM_SETBUDDY, reinterpret_cast<WPARAM>(control(kFirstTimeField + index)),
-                 0);
+    UpDown(control(kFirstSpin + index)).setBuddy(control(kFirstTimeField + index));
   }
   const unsigned dpi = windowDpi(handle());
   RECT inner{};
@@ -250,12 +248,12 @@ void PowerOnPageWindow::command(int id, WORD notification) {
   if (refreshing_) return;
   DailyScheduleFields& fields = schedule_.fields();
   if (id >= kFirstTimeField && id < kFirstTimeField + 6 && notification == EN_CHANGE) {
-    timeField(id - kFirstTimeField) = windowTextGbk(control(id));
+    timeField(id - kFirstTimeField) = EditField(control(id)).textGbk();
   } else if (id == kEveryDay) {
-    fields.everyDay = checked(id);
-    for (int day = 0; day < 7; ++day) EnableWindow(control(kMonday + day), schedule_.weekdaysEnabled());
+    fields.everyDay = checkBox(id).checked();
+    for (int day = 0; day < 7; ++day) checkBox(kMonday + day).enable(schedule_.weekdaysEnabled());
   } else if (id >= kMonday && id <= kSunday) {
-    fields.weekdays[static_cast<std::size_t>(id - kMonday)] = checked(id);
+    fields.weekdays[static_cast<std::size_t>(id - kMonday)] = checkBox(id).checked();
   } else if (notification == BN_CLICKED) {
     buttonClicked(id);
   }

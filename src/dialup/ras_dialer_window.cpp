@@ -12,24 +12,17 @@
 
 #include <commctrl.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "dialup/ras_dialer_form.h"
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "platform/win32/win32_dialog.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 320;
-constexpr int kClientHeight = 196;
+const DialogFrame kFrame{"拨号设置", 320, 196, Placement::CentredOnOwner, Showing::AtOnceInFront};
 
 enum ControlId : int {
   kLabel2 = 100,
@@ -64,98 +57,70 @@ const ControlSpec kControls[] = {
     {kConnectButton, L"BUTTON", kButton, "&Connect", 16, 154, 88, 28},
 };
 
-class RasDialerWindow : public View {
+class RasDialerWindow : public DialogView {
  public:
-  RasDialerWindow(TRasDialerForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~RasDialerWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override;
+  RasDialerWindow(TRasDialerForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void command(int id, int code);
-  void applyDpi();
-  HWND control(int id) const { return GetDlgItem(handle(), id); }
-  bool checked(int id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  void setChecked(int id, bool on) { SendMessageW(control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+  void prepareControls() override;
+  void showState() override;
+  int firstControl() const override { return kEntryNameComboBox; }
+  void command(int id, int notification) override;
   // Puts the items into a list when they differ from what it shows.
   void fillList(int id, const std::vector<std::string>& items, std::vector<std::string>& shown);
   std::string chosenUser() const;
 
   TRasDialerForm& form_;
-  MessageFont font_;
-  FocusKeeper focus_;
   std::vector<std::string> shownEntries_;
   std::vector<std::string> shownUsers_;
-  bool refreshing_ = false;
 };
 
-void RasDialerWindow::create(HWND owner) {
-  WindowSpec window;
-  window.className = L"TRasDialerForm";
-  window.title = utf8ToWide("拨号设置");
-  window.style = kStyle;
-  window.exStyle = kExStyle;
-  window.parent = owner;
-  if (!createWindow(window)) return;
-  createControls(handle(), kControls);
+void RasDialerWindow::prepareControls() {
   // "&Connect" dials from code only.
-  ShowWindow(control(kConnectButton), SW_HIDE);
-  SendMessageW(control(kPasswordEdit), EM_SETPASSWORDCHAR, L'*', 0);
-  applyDpi();
-  refresh();
-  ShowWindow(handle(), SW_SHOWNORMAL);
-  SetForegroundWindow(handle());
+  plain(kConnectButton).show(false);
+  editField(kPasswordEdit).hideCharacters();
 }
 
 void RasDialerWindow::fillList(int id, const std::vector<std::string>& items, std::vector<std::string>& shown) {
   if (items == shown) return;
-  SendMessageW(control(id), CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items) {
-    SendMessageW(control(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gbkToWide(item).c_str()));
-  }
+  comboBox(id).setItemsGbk(items);
   shown = items;
 }
 
-void RasDialerWindow::refresh() {
-  refreshing_ = true;
+void RasDialerWindow::showState() {
   fillList(kEntryNameComboBox, form_.EntryNameItems, shownEntries_);
-  SendMessageW(control(kEntryNameComboBox), CB_SETCURSEL, static_cast<WPARAM>(form_.EntryNameIndex), 0);
+  comboBox(kEntryNameComboBox).choose(form_.EntryNameIndex);
   fillList(kUserNameComboBox, form_.UserNameItems, shownUsers_);
-  setWindowTextGbk(control(kUserNameComboBox), form_.UserNameText);
-  setWindowTextGbk(control(kPasswordEdit), form_.PasswordEdit);
-  setChecked(kCheckBox1, form_.CheckBox1);
-  setChecked(kSavePWCheckBox, form_.SavePWCheckBox);
-  refreshing_ = false;
+  comboBox(kUserNameComboBox).setTextGbk(form_.UserNameText);
+  editField(kPasswordEdit).setTextGbk(form_.PasswordEdit);
+  checkBox(kCheckBox1).setChecked(form_.CheckBox1);
+  checkBox(kSavePWCheckBox).setChecked(form_.SavePWCheckBox);
 }
 
 // At CBN_SELCHANGE the field does not show the chosen item yet.
 std::string RasDialerWindow::chosenUser() const {
-  const LRESULT index = SendMessageW(control(kUserNameComboBox), CB_GETCURSEL, 0, 0);
-  if (index == CB_ERR) return windowTextGbk(control(kUserNameComboBox));
+  const int index = comboBox(kUserNameComboBox).chosen();
+  if (index < 0) return comboBox(kUserNameComboBox).textGbk();
   return shownUsers_.at(static_cast<std::size_t>(index));
 }
 
-void RasDialerWindow::command(int id, int code) {
+void RasDialerWindow::command(int id, int notification) {
   switch (id) {
     case kEntryNameComboBox:
-      if (code == CBN_SELCHANGE) {
-        form_.EntryNameComboBoxChange(static_cast<int>(SendMessageW(control(id), CB_GETCURSEL, 0, 0)));
-      }
+      if (notification == CBN_SELCHANGE) form_.EntryNameComboBoxChange(comboBox(id).chosen());
       break;
     case kUserNameComboBox:
-      if (code == CBN_SELCHANGE) form_.UserNameComboBoxChange(chosenUser());
-      if (code == CBN_EDITCHANGE) form_.UserNameComboBoxChange(windowTextGbk(control(id)));
+      if (notification == CBN_SELCHANGE) form_.UserNameComboBoxChange(chosenUser());
+      if (notification == CBN_EDITCHANGE) form_.UserNameComboBoxChange(comboBox(id).textGbk());
       break;
     case kPasswordEdit:
-      if (code == EN_CHANGE) form_.PasswordEdit = windowTextGbk(control(id));
+      if (notification == EN_CHANGE) form_.PasswordEdit = editField(id).textGbk();
       break;
     case kCheckBox1:
-      form_.CheckBox1Click(checked(id));
+      form_.CheckBox1Click(checkBox(id).checked());
       break;
     case kSavePWCheckBox:
-      form_.SavePWCheckBox = checked(id);
+      form_.SavePWCheckBox = checkBox(id).checked();
       break;
     case kButton1:
       form_.Button1Click();
@@ -169,30 +134,6 @@ void RasDialerWindow::command(int id, int code) {
     default:
       break;
   }
-}
-
-LRESULT RasDialerWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDCANCEL || refreshing_) break;
-      command(LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case WM_DPICHANGED:
-      applyDpi();
-      return 0;
-    case WM_ACTIVATE:
-      focus_.activated(handle(), wParam, control(kEntryNameComboBox));
-      return 0;
-    default:
-      break;
-  }
-  return View::onMessage(message, wParam, lParam);
-}
-
-void RasDialerWindow::applyDpi() {
-  setChildFonts(handle(), font_.at(windowDpi(handle())));
-  layoutControls(handle(), kControls);
-  placeCentred(handle(), GetWindow(handle(), GW_OWNER), kClientWidth, kClientHeight);
 }
 
 }  // namespace

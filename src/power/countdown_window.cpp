@@ -10,21 +10,12 @@
 
 #include <commctrl.h>
 
-#include <memory>
-
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "platform/win32/win32_dialog.h"
 #include "power/countdown_form.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-constexpr UINT kKeepOnTop = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;
 
 enum ControlId : int {
   kLabel3 = 103,
@@ -43,6 +34,14 @@ constexpr int kClientHeight = 168;
 constexpr int kMargin = 16;
 constexpr int kWidth = kClientWidth - 2 * kMargin;
 constexpr int kLineHeight = 20;
+// Opened modally or not, the countdown is always shown.
+const DialogFrame kFrame{nullptr,
+                         kClientWidth,
+                         kClientHeight,
+                         Placement::CentredOnOwner,
+                         Showing::AtOnce,
+                         true,
+                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN};
 
 // The first line is one sentence of three labels (width 0 here), laid out
 // from the widths of their texts. Texts left empty come from the model.
@@ -58,113 +57,58 @@ const ControlSpec kControls[] = {
 };
 constexpr ControlId kSentence[] = {kLabel3, kLabel1, kLabel2};
 
-// The width of a control's text in its font, in pixels.
-int textWidth(HWND control) {
-  const std::wstring text = gbkToWide(windowTextGbk(control));
-  HDC context = GetDC(control);
-  HGDIOBJ previous = SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(context, previous);
-  ReleaseDC(control, context);
-  return size.cx;
-}
-
-class CountdownWindow : public View {
+class CountdownWindow : public DialogView {
  public:
-  CountdownWindow(CountdownForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~CountdownWindow() override {
-    destroy();
-    if (boldFont_ != nullptr) DeleteObject(boldFont_);
-  }
-
-  void create(HWND owner) override;
-  void refresh() override;
+  CountdownWindow(CountdownForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
+  // The window goes before the font that it shows.
+  ~CountdownWindow() override { destroy(); }
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void applyDpi();
-  void flowSentence(unsigned dpi);
-  void setText(ControlId id, const std::string& utf8) { SetWindowTextW(control(id), utf8ToWide(utf8).c_str()); }
-  HWND control(ControlId id) const { return GetDlgItem(handle(), id); }
+  void prepareControls() override;
+  void showState() override;
+  void command(int id, int notification) override;
+  void dpiApplied(unsigned dpi) override;
 
   CountdownForm& form_;
-  MessageFont font_;
-  HFONT boldFont_ = nullptr;
+  BoldFont boldFont_;
 };
 
-void CountdownWindow::create(HWND owner) {
-  if (!createWindow({L"TForm4", ui().applicationTitle(), kStyle, kExStyle, owner})) return;
-  createControls(handle(), kControls);
-  SendMessageW(control(kProgress), PBM_SETRANGE32, 0, CountdownForm::kProgressMaximum);
+// The texts are shown before the first layout, which flows the sentence
+// from their widths.
+void CountdownWindow::prepareControls() {
+  ProgressBar(control(kProgress)).setRange(CountdownForm::kProgressMaximum);
   refresh();
-  applyDpi();
-  // Opened modally or not, the countdown is always shown.
-  ShowWindow(handle(), SW_SHOWNORMAL);
 }
 
-void CountdownWindow::refresh() {
-  setText(kLabel1, form_.Label1());
-  setText(kLabel2, form_.Label2());
-  setText(kLabel4, form_.Label4());
-  setText(kButton2, form_.Button2());
-  SendMessageW(control(kProgress), PBM_SETPOS, static_cast<WPARAM>(form_.progressPosition()), 0);
+void CountdownWindow::showState() {
+  plain(kLabel1).setTextUtf8(form_.Label1());
+  plain(kLabel2).setTextUtf8(form_.Label2());
+  plain(kLabel4).setTextUtf8(form_.Label4());
+  plain(kButton2).setTextUtf8(form_.Button2());
+  ProgressBar(control(kProgress)).setPosition(form_.progressPosition());
 }
 
-LRESULT CountdownWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT:
-      SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, kKeepOnTop);
-      break;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == kButton2) {
-        form_.Button2Click();
-        return 0;
-      }
-      break;
-    case WM_DPICHANGED:
-      applyDpi();
-      return 0;
-    default:
-      break;
-  }
-  return View::onMessage(message, wParam, lParam);
+void CountdownWindow::command(int id, int /*notification*/) {
+  if (id == kButton2) form_.Button2Click();
 }
 
-void CountdownWindow::applyDpi() {
-  const unsigned dpi = windowDpi(handle());
-  HFONT font = font_.at(dpi);
-  setChildFonts(handle(), font);
-  LOGFONTW bold{};
-  GetObjectW(font, sizeof bold, &bold);
-  bold.lfWeight = FW_BOLD;
-  if (boldFont_ != nullptr) DeleteObject(boldFont_);
-  boldFont_ = CreateFontIndirectW(&bold);
-  SendMessageW(control(kLabel1), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), TRUE);
-  placeCentred(handle(), GetWindow(handle(), GW_OWNER), kClientWidth, kClientHeight);
-  layoutControls(handle(), kControls);
-  flowSentence(dpi);
-}
-
-void CountdownWindow::flowSentence(unsigned dpi) {
-  RECT place{};
-  GetWindowRect(control(kLabel3), &place);
-  MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&place), 2);
-  int x = place.left;
+// The seconds in bold; the first line's labels side by side, each as wide
+// as its text.
+void CountdownWindow::dpiApplied(unsigned dpi) {
+  SendMessageW(control(kLabel1), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.of(font().at(dpi))), TRUE);
+  RECT line{};
+  GetWindowRect(control(kLabel3), &line);
+  MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&line), 2);
+  int x = line.left;
   for (ControlId id : kSentence) {
     const int width = textWidth(control(id)) + scaled(2, dpi);
-    MoveWindow(control(id), x, place.top, width, place.bottom - place.top, TRUE);
+    MoveWindow(control(id), x, line.top, width, line.bottom - line.top, TRUE);
     x += width;
   }
 }
 
 }  // namespace
 
-void registerCountdownView(Win32Ui& ui) {
-  ui.registerView(CountdownForm::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
-    // The class name says which model it is.
-    return std::make_unique<CountdownWindow>(static_cast<CountdownForm&>(form), owner);
-  });
-}
+void registerCountdownView(Win32Ui& ui) { ui.registerViewOf<CountdownForm, CountdownWindow>(); }
 
 }  // namespace orvane

@@ -10,26 +10,17 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <optional>
 
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "platform/win32/win32_dialog.h"
 #include "scheduler/reminder_form.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-constexpr UINT kKeepOnTop = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;
 constexpr COLORREF kTextColour = RGB(0, 0, 255);
-
-// Sizes at 96 DPI.
-constexpr int kClientWidth = 320;
-constexpr int kClientHeight = 196;
+const DialogFrame kFrame{ReminderForm::kTitle, 320, 196, Placement::CentredOnOwner, Showing::ByTheUi, true};
 
 enum ControlId : int { kText = 100, kSeparator, kFooter, kOk = IDOK };
 
@@ -40,102 +31,55 @@ const ControlSpec kControls[] = {
     {kOk, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, ReminderForm::kOkCaption, 222, 158, 86, 28},
 };
 
-class ReminderWindow : public View {
+class ReminderWindow : public DialogView {
  public:
-  ReminderWindow(ReminderForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~ReminderWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override;
+  ReminderWindow(ReminderForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  LRESULT colourText(HDC context);
-  void applyDpi();
+  void showState() override;
+  int firstControl() const override { return kOk; }
+  void command(int id, int notification) override;
+  // A read-only text area asks for its colours as a static control does.
+  std::optional<StaticColours> coloursOf(HWND child) const override;
+  // At the cascade place the model gives.
+  void place() override;
+  void dpiApplied(unsigned /*dpi*/) override { showScrollBarWhenNeeded(); }
   void showScrollBarWhenNeeded();
-  HWND control(ControlId id) const { return GetDlgItem(handle(), id); }
 
   ReminderForm& form_;
-  MessageFont font_;
-  FocusKeeper focus_;
 };
 
-void ReminderWindow::create(HWND owner) {
-  if (!createWindow({L"TForm5", utf8ToWide(ReminderForm::kTitle), kStyle, kExStyle, owner})) return;
-  createControls(handle(), kControls);
-  applyDpi();
-  refresh();
-}
-
-void ReminderWindow::refresh() {
-  SetWindowTextW(control(kText), gbkToWide(form_.text()).c_str());
+void ReminderWindow::showState() {
+  plain(kText).setTextGbk(form_.text());
   showScrollBarWhenNeeded();
 }
 
-LRESULT ReminderWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT:
-      SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, kKeepOnTop);
-      break;
-    case WM_CTLCOLORSTATIC:
-      // A read-only text area asks for its colours as a static control does.
-      if (reinterpret_cast<HWND>(lParam) == control(kText)) return colourText(reinterpret_cast<HDC>(wParam));
-      break;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == kOk) {
-        form_.okClicked();
-        return 0;
-      }
-      break;
-    case WM_ACTIVATE:
-      focus_.activated(handle(), wParam, control(kOk));
-      return 0;
-    case WM_DPICHANGED:
-      applyDpi();
-      showScrollBarWhenNeeded();
-      return 0;
-    default:
-      break;
-  }
-  return View::onMessage(message, wParam, lParam);
+void ReminderWindow::command(int id, int /*notification*/) {
+  if (id == kOk) form_.okClicked();
 }
 
-LRESULT ReminderWindow::colourText(HDC context) {
-  SetTextColor(context, kTextColour);
-  SetBkColor(context, GetSysColor(COLOR_WINDOW));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+std::optional<StaticColours> ReminderWindow::coloursOf(HWND child) const {
+  if (child != control(kText)) return std::nullopt;
+  return StaticColours{kTextColour, COLOR_WINDOW};
 }
 
-void ReminderWindow::applyDpi() {
-  setChildFonts(handle(), font_.at(windowDpi(handle())));
-  layoutControls(handle(), kControls);
-  placeAt(handle(), {form_.offset(), form_.offset()}, kClientWidth, kClientHeight);
+void ReminderWindow::place() {
+  placeAt(handle(), {form_.offset(), form_.offset()}, kFrame.clientWidth, kFrame.clientHeight);
 }
 
 // The scroll bar shows only when the text has more lines than the area.
 void ReminderWindow::showScrollBarWhenNeeded() {
   HWND text = control(kText);
   ShowScrollBar(text, SB_VERT, FALSE);
-  HDC context = GetDC(text);
-  HGDIOBJ previous = SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)));
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(context, &metrics);
-  SelectObject(context, previous);
-  ReleaseDC(text, context);
   RECT area{};
   SendMessageW(text, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
   const LRESULT lines = SendMessageW(text, EM_GETLINECOUNT, 0, 0);
-  const int lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
-  ShowScrollBar(text, SB_VERT, lines * lineHeight > area.bottom - area.top);
+  const int height = lineHeight(text);
+  ShowScrollBar(text, SB_VERT, lines * (height > 0 ? height : 1) > area.bottom - area.top);
 }
 
 }  // namespace
 
-void registerReminderView(Win32Ui& ui) {
-  ui.registerView(ReminderForm::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
-    // The class name says which model it is.
-    return std::make_unique<ReminderWindow>(static_cast<ReminderForm&>(form), owner);
-  });
-}
+void registerReminderView(Win32Ui& ui) { ui.registerViewOf<ReminderForm, ReminderWindow>(); }
 
 }  // namespace orvane

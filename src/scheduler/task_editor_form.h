@@ -65,6 +65,13 @@ class TaskEditorForm : public Form {
   static constexpr const char* kSoundFilter =
       "*.wav,*.mp3,*.rm,*.ram,*.ra,*.swf,*.wma,*.mid|*.wav;*.rm;*.ram;*.ra;*.swf;*.mp3;*.wma;*.mid";
   static constexpr const char* kProgramFilter = "*.exe|*.exe";
+  // What the lists offer: the days 1 to 31 of "每月" and "每年", the months
+  // 1 to 12 of "每年", and the messages of "提示信息：" (UTF-8); any other
+  // text may be typed into them.
+  static constexpr int kDaysOffered = 31;
+  static constexpr int kMonthsOffered = 12;
+  static constexpr std::array<const char*, 3> kPresetMessages{"懒虫，快点，时间到了！",
+                                                              "你还在上网呀？快点睡，身体要紧！", "注意休息！"};
 
   // Opens as TaskEditMode says: with the defaults, or filled from the
   // selected task in edit mode.

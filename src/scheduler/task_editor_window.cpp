@@ -18,23 +18,17 @@
 
 #include <commctrl.h>
 
-#include <memory>
 #include <string>
 
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
+#include "platform/win32/win32_dialog.h"
 #include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
 #include "scheduler/task_editor_form.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 470;
-constexpr int kClientHeight = 574;
+const DialogFrame kFrame{nullptr, 470, 574, Placement::CentredOnScreen};
 
 enum ControlId : int {
   kTitleLabel = 100,
@@ -188,80 +182,41 @@ const FileButton kFileButtons[] = {
 };
 constexpr const char* kFileButtonHint = "Selects a file.";
 
-constexpr const char* kMessages[] = {"懒虫，快点，时间到了！", "你还在上网呀？快点睡，身体要紧！", "注意休息！"};
-constexpr int kDaysOffered = 31;
-constexpr int kMonthsOffered = 12;
-
-SYSTEMTIME systemTimeOf(const CivilDate& date, const TimeOfDay& time) {
-  SYSTEMTIME value{};
-  value.wYear = static_cast<WORD>(date.year);
-  value.wMonth = static_cast<WORD>(date.month);
-  value.wDay = static_cast<WORD>(date.day);
-  value.wHour = static_cast<WORD>(time.hour);
-  value.wMinute = static_cast<WORD>(time.minute);
-  value.wSecond = static_cast<WORD>(time.second);
-  return value;
-}
-
-class TaskEditorWindow : public View {
+class TaskEditorWindow : public DialogView {
  public:
-  TaskEditorWindow(TaskEditorForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~TaskEditorWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override;
+  TaskEditorWindow(TaskEditorForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void command(int id);
+  std::wstring title() const override { return utf8ToWide(form_.caption()); }
+  void prepareControls() override;
+  void showState() override;
+  int firstControl() const override { return kTitle; }
+  void command(int id, int notification) override;
   void fillLists();
   void addHints();
   void gather();
   void showSchedule();
   void showActions();
-  void applyDpi();
-  HWND control(int id) const { return GetDlgItem(handle(), id); }
-  bool checked(int id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  void setChecked(int id, bool on) { SendMessageW(control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-  SYSTEMTIME picked(int id) const;
   void enable(std::initializer_list<int> ids, bool on);
 
   TaskEditorForm& form_;
-  MessageFont font_;
-  FocusKeeper focus_;
   HWND hints_ = nullptr;
 };
 
-void TaskEditorWindow::create(HWND owner) {
-  WindowSpec window;
-  window.className = L"TForm2";
-  window.title = utf8ToWide(form_.caption());
-  window.style = kStyle;
-  window.exStyle = kExStyle;
-  window.parent = owner;
-  if (!createWindow(window)) return;
-  createControls(handle(), kControls);
+void TaskEditorWindow::prepareControls() {
   fillLists();
   addHints();
-  applyDpi();
-  refresh();
 }
 
 void TaskEditorWindow::fillLists() {
-  for (int number = 1; number <= kDaysOffered; ++number) {
-    const std::wstring text = std::to_wstring(number);
-    for (int id : {kMonthlyDay, kYearlyDay}) {
-      SendMessageW(control(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-    if (number <= kMonthsOffered) {
-      SendMessageW(control(kYearlyMonth), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
+  for (int number = 1; number <= TaskEditorForm::kDaysOffered; ++number) {
+    const std::string text = std::to_string(number);
+    for (int id : {kMonthlyDay, kYearlyDay}) comboBox(id).addUtf8(text);
+    if (number <= TaskEditorForm::kMonthsOffered) comboBox(kYearlyMonth).addUtf8(text);
   }
-  for (const char* message : kMessages) {
-    SendMessageW(control(kShowMessageText), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(utf8ToWide(message).c_str()));
-  }
-  DateTime_SetFormat(control(kOnceDate), L"yyyy-MM-dd");
-  DateTime_SetFormat(control(kTime), L"HH:mm:ss");
+  for (const char* message : TaskEditorForm::kPresetMessages) comboBox(kShowMessageText).addUtf8(message);
+  picker(kOnceDate).setFormat(L"yyyy-MM-dd");
+  picker(kTime).setFormat(L"HH:mm:ss");
 }
 
 void TaskEditorWindow::addHints() {
@@ -282,23 +237,21 @@ void TaskEditorWindow::addHints() {
   for (const FileButton& button : kFileButtons) add(button.id, kFileButtonHint);
 }
 
-void TaskEditorWindow::refresh() {
-  SetWindowTextW(handle(), utf8ToWide(form_.caption()).c_str());
-  setWindowTextGbk(control(kTitle), form_.title);
+void TaskEditorWindow::showState() {
+  SetWindowTextW(handle(), title().c_str());
+  editField(kTitle).setTextGbk(form_.title);
   showSchedule();
-  SYSTEMTIME time = systemTimeOf(form_.onceDate, form_.time);
-  DateTime_SetSystemtime(control(kTime), GDT_VALID, &time);
+  picker(kTime).setTime(form_.time);
   showActions();
 }
 
 void TaskEditorWindow::showSchedule() {
-  for (const Radio& radio : kRadios) setChecked(radio.id, form_.schedule == radio.choice);
-  SYSTEMTIME date = systemTimeOf(form_.onceDate, {});
-  DateTime_SetSystemtime(control(kOnceDate), GDT_VALID, &date);
-  setWindowTextGbk(control(kMonthlyDay), form_.monthlyDay);
-  setWindowTextGbk(control(kYearlyMonth), form_.yearlyMonth);
-  setWindowTextGbk(control(kYearlyDay), form_.yearlyDay);
-  for (int day = 0; day < 7; ++day) setChecked(kMonday + day, form_.weekdays[static_cast<std::size_t>(day)]);
+  for (const Radio& radio : kRadios) checkBox(radio.id).setChecked(form_.schedule == radio.choice);
+  picker(kOnceDate).setDate(form_.onceDate);
+  comboBox(kMonthlyDay).setTextGbk(form_.monthlyDay);
+  comboBox(kYearlyMonth).setTextGbk(form_.yearlyMonth);
+  comboBox(kYearlyDay).setTextGbk(form_.yearlyDay);
+  for (int day = 0; day < 7; ++day) checkBox(kMonday + day).setChecked(form_.weekdays[static_cast<std::size_t>(day)]);
   enable({kOnceDate}, form_.onceDateEnabled());
   enable({kMonthlyDayLabel, kMonthlyDay}, form_.monthlyDayEnabled());
   enable({kYearlyMonthLabel, kYearlyMonth, kYearlyDayLabel, kYearlyDay}, form_.yearlyDateEnabled());
@@ -308,60 +261,35 @@ void TaskEditorWindow::showSchedule() {
 void TaskEditorWindow::showActions() {
   for (const ActionControls& action : kActions) {
     const ActionBox& box = form_.action(action.field);
-    setChecked(action.box, box.ticked);
-    if (action.text != ControlId{}) setWindowTextGbk(control(action.text), box.text);
+    checkBox(action.box).setChecked(box.ticked);
+    if (action.text != ControlId{}) plain(action.text).setTextGbk(box.text);
   }
 }
 
 void TaskEditorWindow::enable(std::initializer_list<int> ids, bool on) {
-  for (int id : ids) EnableWindow(control(id), on);
-}
-
-SYSTEMTIME TaskEditorWindow::picked(int id) const {
-  SYSTEMTIME value{};
-  DateTime_GetSystemtime(control(id), &value);
-  return value;
+  for (int id : ids) plain(id).enable(on);
 }
 
 void TaskEditorWindow::gather() {
-  form_.title = windowTextGbk(control(kTitle));
+  form_.title = editField(kTitle).textGbk();
   for (const Radio& radio : kRadios) {
-    if (checked(radio.id)) form_.schedule = radio.choice;
+    if (checkBox(radio.id).checked()) form_.schedule = radio.choice;
   }
-  const SYSTEMTIME date = picked(kOnceDate);
-  form_.onceDate = {date.wYear, date.wMonth, date.wDay};
-  const SYSTEMTIME time = picked(kTime);
-  form_.time = {time.wHour, time.wMinute, time.wSecond, 0};
-  form_.monthlyDay = windowTextGbk(control(kMonthlyDay));
-  form_.yearlyMonth = windowTextGbk(control(kYearlyMonth));
-  form_.yearlyDay = windowTextGbk(control(kYearlyDay));
-  for (int day = 0; day < 7; ++day) form_.weekdays[static_cast<std::size_t>(day)] = checked(kMonday + day);
+  form_.onceDate = picker(kOnceDate).date();
+  form_.time = picker(kTime).time();
+  form_.monthlyDay = comboBox(kMonthlyDay).textGbk();
+  form_.yearlyMonth = comboBox(kYearlyMonth).textGbk();
+  form_.yearlyDay = comboBox(kYearlyDay).textGbk();
+  for (int day = 0; day < 7; ++day) form_.weekdays[static_cast<std::size_t>(day)] = checkBox(kMonday + day).checked();
   for (const ActionControls& action : kActions) {
     ActionBox& box = form_.action(action.field);
-    box.ticked = checked(action.box);
-    if (action.text != ControlId{}) box.text = windowTextGbk(control(action.text));
+    box.ticked = checkBox(action.box).checked();
+    if (action.text != ControlId{}) box.text = plain(action.text).textGbk();
   }
 }
 
-LRESULT TaskEditorWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (HIWORD(wParam) != BN_CLICKED || LOWORD(wParam) == kCancel) break;
-      command(LOWORD(wParam));
-      return 0;
-    case WM_DPICHANGED:
-      applyDpi();
-      return 0;
-    case WM_ACTIVATE:
-      focus_.activated(handle(), wParam, control(kTitle));
-      return 0;
-    default:
-      break;
-  }
-  return View::onMessage(message, wParam, lParam);
-}
-
-void TaskEditorWindow::command(int id) {
+void TaskEditorWindow::command(int id, int notification) {
+  if (notification != BN_CLICKED) return;
   for (const Radio& radio : kRadios) {
     if (radio.id != id) continue;
     gather();
@@ -378,19 +306,8 @@ void TaskEditorWindow::command(int id) {
   form_.okClicked();
 }
 
-void TaskEditorWindow::applyDpi() {
-  setChildFonts(handle(), font_.at(windowDpi(handle())));
-  layoutControls(handle(), kControls);
-  placeCentred(handle(), nullptr, kClientWidth, kClientHeight);
-}
-
 }  // namespace
 
-void registerTaskEditorView(Win32Ui& ui) {
-  ui.registerView(TaskEditorForm::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
-    // The class name says which model it is.
-    return std::make_unique<TaskEditorWindow>(static_cast<TaskEditorForm&>(form), owner);
-  });
-}
+void registerTaskEditorView(Win32Ui& ui) { ui.registerViewOf<TaskEditorForm, TaskEditorWindow>(); }
 
 }  // namespace orvane

@@ -12,23 +12,17 @@
 #include <commctrl.h>
 
 #include <array>
-#include <memory>
+#include <optional>
 #include <string>
 
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_look.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "platform/win32/win32_dialog.h"
 #include "wakeup/power_on_wizard_form.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 430;
-constexpr int kClientHeight = 220;
+const DialogFrame kFrame{"Orvane", 430, 220};
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // A control's page is its id divided by 100.
@@ -133,93 +127,68 @@ int firstControlOf(WizardPage page) {
   return kSuiButton7;
 }
 
-class PowerOnWizardWindow : public View {
+class PowerOnWizardWindow : public DialogView {
  public:
-  PowerOnWizardWindow(PowerOnWizardForm& form, Win32Ui& ui) : View(form, ui), form_(form) {}
-  ~PowerOnWizardWindow() override { destroy(); }
-
-  void create(HWND owner) override;
-  void refresh() override;
+  PowerOnWizardWindow(PowerOnWizardForm& form, Win32Ui& ui) : DialogView(form, ui, kControls, kFrame), form_(form) {}
 
  private:
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void fillLists();
+  void prepareControls() override;
+  void showState() override;
+  int firstControl() const override { return firstControlOf(form_.page()); }
+  void command(int id, int notification) override;
+  std::optional<StaticColours> coloursOf(HWND child) const override;
   void showPage();
   void showTime(const std::array<int, 3>& lists, const TimeFields& time);
   // A list's text as the user chose or typed it.
-  void listChanged(int id, WORD notification);
+  void listChanged(int id, int notification);
   void buttonClicked(int id);
-  void applyDpi();
-  HWND control(int id) const { return GetDlgItem(handle(), id); }
-  bool checked(int id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  void setChecked(int id, bool on) { SendMessageW(control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-  bool isRed(HWND child) const { return child == control(kWarning) || child == control(kUnsupportedText); }
 
   PowerOnWizardForm& form_;
-  MessageFont font_;
-  FocusKeeper focus_;
   WizardPage shownPage_ = WizardPage::Choice;
 };
 
-void PowerOnWizardWindow::create(HWND owner) {
-  WindowSpec window;
-  window.className = L"TForm1";
-  window.title = L"Orvane";
-  window.style = kStyle;
-  window.exStyle = kExStyle;
-  window.parent = owner;
-  if (!createWindow(window)) return;
-  createControls(handle(), kControls);
-  fillLists();
-  applyDpi();
-  refresh();
-}
-
 // "00" to "23" for the hours, "00" to "59" for minutes and seconds.
-void PowerOnWizardWindow::fillLists() {
+void PowerOnWizardWindow::prepareControls() {
   for (const auto& lists : {kAutomaticLists, kManualLists}) {
     for (std::size_t field = 0; field < lists.size(); ++field) {
       for (int value = 0; value <= kTimeFieldLimits[field]; ++value) {
-        const wchar_t item[] = {static_cast<wchar_t>(L'0' + value / 10), static_cast<wchar_t>(L'0' + value % 10), 0};
-        SendMessageW(control(lists[field]), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        const char item[] = {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10), 0};
+        comboBox(lists[field]).addUtf8(item);
       }
     }
   }
 }
 
-void PowerOnWizardWindow::refresh() {
+void PowerOnWizardWindow::showState() {
   showPage();
-  setChecked(kRadioButton1, form_.RadioButton1);
-  setChecked(kRadioButton2, !form_.RadioButton1);
-  setChecked(kCheckBox1, form_.CheckBox1);
-  ShowWindow(control(kWarning), form_.page() == WizardPage::AutomaticTime && form_.CheckBox1 ? SW_SHOW : SW_HIDE);
+  checkBox(kRadioButton1).setChecked(form_.RadioButton1);
+  checkBox(kRadioButton2).setChecked(!form_.RadioButton1);
+  checkBox(kCheckBox1).setChecked(form_.CheckBox1);
+  plain(kWarning).show(form_.page() == WizardPage::AutomaticTime && form_.CheckBox1);
   showTime(kAutomaticLists, form_.automaticTime);
   showTime(kManualLists, form_.manualTime);
 }
 
 void PowerOnWizardWindow::showPage() {
   const int page = static_cast<int>(form_.page());
-  for (const ControlSpec& each : kControls)
-    ShowWindow(control(each.id), each.id / kPageBase == page ? SW_SHOW : SW_HIDE);
+  for (const ControlSpec& each : kControls) plain(each.id).show(each.id / kPageBase == page);
   if (form_.page() == shownPage_) return;
   shownPage_ = form_.page();
   SetFocus(control(firstControlOf(shownPage_)));
 }
 
 void PowerOnWizardWindow::showTime(const std::array<int, 3>& lists, const TimeFields& time) {
-  for (std::size_t field = 0; field < lists.size(); ++field) setWindowTextGbk(control(lists[field]), time[field]);
+  for (std::size_t field = 0; field < lists.size(); ++field) comboBox(lists[field]).setTextGbk(time[field]);
 }
 
-void PowerOnWizardWindow::listChanged(int id, WORD notification) {
-  HWND list = control(id);
-  std::string text = windowTextGbk(list);
+void PowerOnWizardWindow::listChanged(int id, int notification) {
+  const ComboBox list = comboBox(id);
+  std::string text = list.textGbk();
   if (notification == CBN_SELCHANGE) {
     // The edit field takes the chosen item only after this notification.
-    const LRESULT item = SendMessageW(list, CB_GETCURSEL, 0, 0);
-    if (item == CB_ERR) return;
-    std::wstring chosen(static_cast<std::size_t>(SendMessageW(list, CB_GETLBTEXTLEN, item, 0)), L'\0');
-    SendMessageW(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(chosen.data()));
-    text = wideToGbk(chosen);
+    const int item = list.chosen();
+    if (item < 0) return;
+    text = list.itemGbk(item);
   }
   for (std::size_t field = 0; field < kAutomaticLists.size(); ++field) {
     if (id == kAutomaticLists[field]) form_.automaticTime[field] = text;
@@ -231,10 +200,10 @@ void PowerOnWizardWindow::buttonClicked(int id) {
   switch (id) {
     case kRadioButton1:
     case kRadioButton2:
-      form_.RadioButton1 = checked(kRadioButton1);
+      form_.RadioButton1 = checkBox(kRadioButton1).checked();
       break;
     case kCheckBox1:
-      form_.CheckBox1 = checked(kCheckBox1);
+      form_.CheckBox1 = checkBox(kCheckBox1).checked();
       form_.CheckBox1Click();
       break;
     case kBitBtn1:
@@ -266,39 +235,18 @@ void PowerOnWizardWindow::buttonClicked(int id) {
   }
 }
 
-LRESULT PowerOnWizardWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam);
-      const WORD notification = HIWORD(wParam);
-      if (notification == CBN_SELCHANGE || notification == CBN_EDITCHANGE) {
-        listChanged(id, notification);
-      } else if (notification == BN_CLICKED) {
-        buttonClicked(id);
-      }
-      break;
-    }
-    case WM_CTLCOLORSTATIC:
-      if (!isRed(reinterpret_cast<HWND>(lParam))) break;
-      SetTextColor(reinterpret_cast<HDC>(wParam), kRed);
-      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case WM_DPICHANGED:
-      applyDpi();
-      return 0;
-    case WM_ACTIVATE:
-      focus_.activated(handle(), wParam, control(firstControlOf(form_.page())));
-      return 0;
-    default:
-      break;
+void PowerOnWizardWindow::command(int id, int notification) {
+  if (notification == CBN_SELCHANGE || notification == CBN_EDITCHANGE) {
+    listChanged(id, notification);
+  } else if (notification == BN_CLICKED) {
+    buttonClicked(id);
   }
-  return View::onMessage(message, wParam, lParam);
 }
 
-void PowerOnWizardWindow::applyDpi() {
-  setChildFonts(handle(), font_.at(windowDpi(handle())));
-  layoutControls(handle(), kControls);
-  placeCentred(handle(), GetWindow(handle(), GW_OWNER), kClientWidth, kClientHeight);
+// The warning of "测试" and the note of the board without a profile.
+std::optional<StaticColours> PowerOnWizardWindow::coloursOf(HWND child) const {
+  if (child != control(kWarning) && child != control(kUnsupportedText)) return std::nullopt;
+  return StaticColours{kRed, COLOR_BTNFACE};
 }
 
 }  // namespace

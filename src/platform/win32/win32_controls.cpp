@@ -5,62 +5,19 @@
 
 namespace orvane {
 
-void createControls(HWND parent, const ControlSpec* controls, std::size_t count) {
-  for (std::size_t index = 0; index < count; ++index) {
-    const ControlSpec& each = controls[index];
+void createControls(HWND parent, ControlTable controls) {
+  for (const ControlSpec& each : controls) {
     CreateWindowExW(0, each.className, utf8ToWide(each.text).c_str(), WS_CHILD | WS_VISIBLE | each.style, 0, 0, 0, 0,
                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(each.id)), GetModuleHandleW(nullptr), nullptr);
   }
 }
 
-void layoutControls(HWND parent, const ControlSpec* controls, std::size_t count) {
+void layoutControls(HWND parent, ControlTable controls) {
   const unsigned dpi = windowDpi(parent);
-  for (std::size_t index = 0; index < count; ++index) {
-    const ControlSpec& each = controls[index];
+  for (const ControlSpec& each : controls) {
     MoveWindow(GetDlgItem(parent, each.id), scaled(each.x, dpi), scaled(each.y, dpi), scaled(each.width, dpi),
                scaled(each.height, dpi), TRUE);
   }
-}
-
-namespace {
-
-// The outer size of the window for a client area of this size at 96 DPI,
-// scaled to the window's DPI.
-SIZE frameSize(HWND window, int clientWidth, int clientHeight) {
-  const unsigned dpi = windowDpi(window);
-  RECT frame{0, 0, scaled(clientWidth, dpi), scaled(clientHeight, dpi)};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
-  return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
-}  // namespace
-
-void placeCentred(HWND window, HWND over, int clientWidth, int clientHeight) {
-  const SIZE size = frameSize(window, clientWidth, clientHeight);
-  RECT area{};
-  if (over == nullptr || !GetWindowRect(over, &area)) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    area = monitor.rcWork;
-  }
-  SetWindowPos(window, nullptr, area.left + (area.right - area.left - size.cx) / 2,
-               area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void placeAt(HWND window, POINT topLeft, int clientWidth, int clientHeight) {
-  const SIZE size = frameSize(window, clientWidth, clientHeight);
-  SetWindowPos(window, nullptr, topLeft.x, topLeft.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void FocusKeeper::activated(HWND window, WPARAM state, HWND first) {
-  if (LOWORD(state) == WA_INACTIVE) {
-    HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(window, focus)) saved_ = focus;
-    return;
-  }
-  SetFocus(saved_ != nullptr && IsWindow(saved_) ? saved_ : first);
 }
 
 std::string windowTextGbk(HWND window) {
@@ -71,8 +28,69 @@ std::string windowTextGbk(HWND window) {
   return wideToGbk(text);
 }
 
-void setWindowTextGbk(HWND window, const std::string& gbk) {
-  if (windowTextGbk(window) != gbk) SetWindowTextW(window, gbkToWide(gbk).c_str());
+void Control::setTextGbk(const std::string& gbk) const {
+  if (textGbk() != gbk) SetWindowTextW(handle_, gbkToWide(gbk).c_str());
+}
+
+void Control::setTextUtf8(std::string_view utf8) const { SetWindowTextW(handle_, utf8ToWide(utf8).c_str()); }
+
+void ComboBox::addGbk(std::string_view gbk) const {
+  send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gbkToWide(gbk).c_str()));
+}
+
+void ComboBox::addUtf8(std::string_view utf8) const {
+  send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(utf8ToWide(utf8).c_str()));
+}
+
+void ComboBox::setItemsGbk(const std::vector<std::string>& items) const {
+  send(CB_RESETCONTENT);
+  for (const std::string& item : items) addGbk(item);
+}
+
+int ComboBox::chosen() const {
+  const LRESULT index = send(CB_GETCURSEL);
+  return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+std::string ComboBox::itemGbk(int index) const {
+  const LRESULT length = send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+  if (length == CB_ERR) return {};
+  std::wstring item(static_cast<std::size_t>(length), L'\0');
+  send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()));
+  return wideToGbk(item);
+}
+
+void DateTimePicker::setFormat(const wchar_t* format) const { DateTime_SetFormat(handle(), format); }
+
+CivilDate DateTimePicker::date() const {
+  SYSTEMTIME value{};
+  DateTime_GetSystemtime(handle(), &value);
+  return {value.wYear, value.wMonth, value.wDay};
+}
+
+TimeOfDay DateTimePicker::time() const {
+  SYSTEMTIME value{};
+  DateTime_GetSystemtime(handle(), &value);
+  return {value.wHour, value.wMinute, value.wSecond, 0};
+}
+
+void DateTimePicker::setDate(const CivilDate& date) const {
+  SYSTEMTIME value{};
+  value.wYear = static_cast<WORD>(date.year);
+  value.wMonth = static_cast<WORD>(date.month);
+  value.wDay = static_cast<WORD>(date.day);
+  DateTime_SetSystemtime(handle(), GDT_VALID, &value);
+}
+
+// A picker takes a whole moment; a time field shows only its time of day.
+void DateTimePicker::setTime(const TimeOfDay& time) const {
+  SYSTEMTIME value{};
+  GetLocalTime(&value);
+  value.wHour = static_cast<WORD>(time.hour);
+  value.wMinute = static_cast<WORD>(time.minute);
+  value.wSecond = static_cast<WORD>(time.second);
+  value.wMilliseconds = 0;
+  DateTime_SetSystemtime(handle(), GDT_VALID, &value);
 }
 
 }  // namespace orvane

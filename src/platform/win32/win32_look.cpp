@@ -1,5 +1,7 @@
 #include "platform/win32/win32_look.h"
 
+#include <string>
+
 #include "platform/win32/win32_library.h"
 
 namespace orvane {
@@ -32,6 +34,28 @@ LOGFONTW messageFontAt(unsigned dpi) {
   return metrics.lfMessageFont;
 }
 
+// The device context of a control with the control's font selected.
+class ControlContext {
+ public:
+  explicit ControlContext(HWND control)
+      : control_(control),
+        context_(GetDC(control)),
+        previous_(SelectObject(context_, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)))) {}
+  ~ControlContext() {
+    SelectObject(context_, previous_);
+    ReleaseDC(control_, context_);
+  }
+  ControlContext(const ControlContext&) = delete;
+  ControlContext& operator=(const ControlContext&) = delete;
+
+  HDC get() const { return context_; }
+
+ private:
+  HWND control_;
+  HDC context_;
+  HGDIOBJ previous_;
+};
+
 BOOL CALLBACK setFont(HWND child, LPARAM font) {
   SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
   return TRUE;
@@ -61,6 +85,37 @@ HFONT MessageFont::at(unsigned dpi) {
   // paint again.
   if (previous != nullptr) DeleteObject(previous);
   return font_;
+}
+
+BoldFont::~BoldFont() {
+  if (font_ != nullptr) DeleteObject(font_);
+}
+
+HFONT BoldFont::of(HFONT font, int scale) {
+  LOGFONTW bold{};
+  GetObjectW(font, sizeof bold, &bold);
+  bold.lfHeight *= scale;
+  bold.lfWeight = FW_BOLD;
+  if (font_ != nullptr) DeleteObject(font_);
+  font_ = CreateFontIndirectW(&bold);
+  return font_;
+}
+
+int textWidth(HWND control) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+  ControlContext context(control);
+  SIZE size{};
+  GetTextExtentPoint32W(context.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+int lineHeight(HWND control) {
+  ControlContext context(control);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(context.get(), &metrics);
+  return metrics.tmHeight;
 }
 
 HICON programIcon(int size, int resourceId) {

@@ -1,6 +1,7 @@
 #pragma once
 // The look shared by the program's windows: the DPI of a window, lengths
-// given at 96 DPI scaled to it, and the system's message font at that DPI.
+// given at 96 DPI scaled to it, the system's message font at that DPI, its
+// bold variant, and texts measured in a control's font.
 // The program is aware of the DPI of each monitor, so its windows lay
 // themselves out again when they move to a monitor of another DPI.
 
@@ -28,6 +29,27 @@ class MessageFont {
   HFONT font_ = nullptr;
   unsigned dpi_ = 0;
 };
+
+// A bold variant of a font, made anew from each font it is given and kept
+// until the next one.
+class BoldFont {
+ public:
+  BoldFont() = default;
+  ~BoldFont();
+  BoldFont(const BoldFont&) = delete;
+  BoldFont& operator=(const BoldFont&) = delete;
+
+  // The variant of `font`, `scale` times as high.
+  HFONT of(HFONT font, int scale = 1);
+
+ private:
+  HFONT font_ = nullptr;
+};
+
+// Measured in a control's own font: the width of its text, and the height
+// of one line, in pixels.
+int textWidth(HWND control);
+int lineHeight(HWND control);
 
 // The program's icons: resource 1, and resource 2 that the tray shows while a
 // mouse button is held on its icon.
