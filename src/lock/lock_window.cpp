@@ -17,9 +17,9 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
+#include "lock/lock_guard.h"
 #include "lock/lock_screen.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_files.h"
@@ -35,9 +35,6 @@ namespace {
 const wchar_t kRunningMutex[] = L"OrvaneLockScreenRunning";
 constexpr UINT_PTR kGuardTimer = 1;
 constexpr UINT kGuardIntervalMs = 250;
-// How long a second start waits for the window of the lock that holds the
-// single-instance name, which may still be starting.
-constexpr DWORD kRunningLockWaitMs = 3000;
 constexpr COLORREF kBackgroundColour = RGB(16, 40, 72);
 constexpr COLORREF kTextColour = RGB(255, 255, 255);
 
@@ -54,24 +51,12 @@ const ControlSpec kControls[] = {
     {kUnlock, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, LockScreen::kUnlockButton, 270, 100, 90, 28},
 };
 
-bool leadsAway(const KBDLLHOOKSTRUCT& key) {
-  const bool alt = (key.flags & LLKHF_ALTDOWN) != 0;
-  const bool control = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
-  switch (key.vkCode) {
-    case VK_LWIN:
-    case VK_RWIN:
-      return true;
-    case VK_TAB:
-      return alt;
-    case VK_ESCAPE:
-      return alt || control;
-    default:
-      return false;
-  }
-}
-
 LRESULT CALLBACK keyboardHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && leadsAway(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam))) return 1;
+  if (code == HC_ACTION) {
+    const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    const bool alt = (key.flags & LLKHF_ALTDOWN) != 0;
+    if (leadsAway({key.vkCode, alt, (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0})) return 1;
+  }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -81,7 +66,6 @@ class LockWindow : public View {
   ~LockWindow() override {
     destroy();
     DeleteObject(background_);
-    if (titleFont_ != nullptr) DeleteObject(titleFont_);
   }
 
   void create(HWND owner) override;
@@ -98,13 +82,14 @@ class LockWindow : public View {
 
   LockScreen& form_;
   HBRUSH background_ = CreateSolidBrush(kBackgroundColour);
-  HFONT titleFont_ = nullptr;
   MessageFont font_;
+  BoldFont titleFont_;
 };
 
 void LockWindow::create(HWND owner) {
   const DWORD exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
-  if (!createWindow({L"TLockScreen", utf8ToWide(LockScreen::kTitle), WS_POPUP | WS_CLIPCHILDREN, exStyle, owner})) {
+  const std::wstring className = utf8ToWide(LockScreen::kWindowClass);
+  if (!createWindow({className.c_str(), utf8ToWide(LockScreen::kTitle), WS_POPUP | WS_CLIPCHILDREN, exStyle, owner})) {
     return;
   }
   createControls(handle(), kControls);
@@ -117,8 +102,8 @@ void LockWindow::create(HWND owner) {
 
 // After a wrong password: the new prompt, an empty field with the focus.
 void LockWindow::refresh() {
-  SetWindowTextW(control(kPrompt), utf8ToWide(form_.prompt()).c_str());
-  SetWindowTextW(control(kPasswordField), L"");
+  Control(control(kPrompt)).setTextUtf8(form_.prompt());
+  Control(control(kPasswordField)).setTextUtf8("");
   SetFocus(control(kPasswordField));
   MessageBeep(MB_ICONEXCLAMATION);
 }
@@ -127,7 +112,7 @@ LRESULT LockWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wParam) != kUnlock) break;
-      form_.unlockClicked(windowTextGbk(control(kPasswordField)));
+      form_.unlockClicked(EditField(control(kPasswordField)).textGbk());
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) SetFocus(control(kPasswordField));
@@ -174,13 +159,7 @@ LRESULT LockWindow::paintBackground(HDC context) {
 void LockWindow::applyFonts(unsigned dpi) {
   HFONT font = font_.at(dpi);
   setChildFonts(handle(), font);
-  LOGFONTW title{};
-  GetObjectW(font, sizeof title, &title);
-  title.lfHeight *= 2;
-  title.lfWeight = FW_BOLD;
-  if (titleFont_ != nullptr) DeleteObject(titleFont_);
-  titleFont_ = CreateFontIndirectW(&title);
-  SendMessageW(control(kTitle), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), TRUE);
+  SendMessageW(control(kTitle), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.of(font, 2)), TRUE);
 }
 
 // Covers the virtual screen (every monitor) and places the panel in the
@@ -258,30 +237,18 @@ bool ourLockWindowExists() {
   return false;
 }
 
-// A second start does nothing while a lock of ours runs; when the name is
-// held but no such window appears, it locks anyway.
-bool anotherLockRuns(HANDLE running) {
-  if (running == nullptr || GetLastError() != ERROR_ALREADY_EXISTS) return false;
-  for (DWORD waited = 0; waited < kRunningLockWaitMs; waited += 100) {
-    if (ourLockWindowExists()) return true;
-    Sleep(100);
-  }
-  return false;
-}
-
 // Runs the lock screen until the right password closes it. Its own message
 // loop goes on through quit messages that other programs post: it ends only
 // once the window is gone.
 int runLockScreen() {
   HANDLE running = CreateMutexW(nullptr, TRUE, kRunningMutex);
-  if (anotherLockRuns(running)) {
+  const bool nameHeld = running != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+  if (anotherLockRuns(nameHeld, ourLockWindowExists, [](unsigned milliseconds) { Sleep(milliseconds); })) {
     CloseHandle(running);
     return 0;
   }
   Win32Ui ui;
-  ui.registerView(LockScreen::kWindowClass, [](Form& form, Win32Ui& owner) -> std::unique_ptr<View> {
-    return std::make_unique<LockWindow>(static_cast<LockScreen&>(form), owner);
-  });
+  ui.registerViewOf<LockScreen, LockWindow>();
   Win32Files files;
   LockScreen screen(ui, files);
   HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0);
