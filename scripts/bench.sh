@@ -6,7 +6,7 @@
 #  - the wall time of a simulated day of the whole program (orvane-sim) with
 #    10,000 tasks of mixed kinds, about a third of them firing;
 #  - that orvane.exe (build/win) imports none of the libraries it loads only
-#    when first needed.
+#    when first needed (the Windows tree's test lazy_imports).
 # scripts/bench.sh --idle also runs orvane.exe and a small empty tray program
 # (tools/empty_tray, built for this) side by side under Wine on a virtual
 # display, both idle in the tray for two minutes, and compares their memory
@@ -80,8 +80,10 @@ report "day, 10000 tasks, CPU time" "$(awk -v u="$user" -v s="$system" 'BEGIN { 
 rm -rf "$day"
 
 echo "=== imports of orvane.exe"
-cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DEXE="$ORVANE_WIN_BUILD/src/orvane.exe" \
-  "-DLIBRARIES=comdlg32;winmm;ws2_32;rasapi32" -P "$ORVANE_ROOT/cmake/CheckImports.cmake" || missed=1
+ctest --test-dir "$ORVANE_WIN_BUILD" -R '^lazy_imports$' --output-on-failure >/dev/null && echo "imports none of the lazily loaded libraries" || {
+  echo "imports a lazily loaded library: ctest --test-dir build/win -R lazy_imports"
+  missed=1
+}
 
 # The Linux process of the Windows program $1 running in this prefix (other
 # prefixes may run a program of the same name).
