@@ -24,26 +24,16 @@ std::optional<int> readNumber(std::string_view text) {
   return value;
 }
 
-// Where the first `mark` lies in the text, or npos. A mark starts with a byte
-// that no digit has, so in the texts that the editor writes, where digits
-// come before each mark, it is found without a search.
-std::size_t findMark(std::string_view text, std::string_view mark) {
-  std::size_t digits = 0;
-  while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
-  if (text.substr(digits, mark.size()) == mark) return digits;
-  return text.find(mark, digits);
-}
-
 // The text after the first `mark`, or nothing when it holds none.
 std::optional<std::string_view> after(std::string_view text, std::string_view mark) {
-  const std::size_t found = findMark(text, mark);
+  const std::size_t found = text.find(mark);
   if (found == std::string_view::npos) return std::nullopt;
   return text.substr(found + mark.size());
 }
 
 // The number before the first `mark`.
 std::optional<int> numberBefore(std::string_view text, std::string_view mark) {
-  const std::size_t found = findMark(text, mark);
+  const std::size_t found = text.find(mark);
   if (found == std::string_view::npos) return std::nullopt;
   return readNumber(text.substr(0, found));
 }
@@ -61,15 +51,56 @@ std::optional<ScheduleDate> readMonthAndDay(std::string_view schedule) {
 
 // The text after the first `mark`, or the whole text when it holds none.
 std::string_view removeThrough(std::string_view text, std::string_view mark) {
-  const std::size_t found = findMark(text, mark);
+  const std::size_t found = text.find(mark);
   return found == std::string_view::npos ? text : text.substr(found + mark.size());
 }
 
 // The text before the first `mark`, or the empty text when it holds none.
 std::string_view textBefore(std::string_view text, std::string_view mark) {
-  const std::size_t found = findMark(text, mark);
+  const std::size_t found = text.find(mark);
   return found == std::string_view::npos ? std::string_view() : text.substr(0, found);
 }
+
+// The schedules as the editor writes them, with digits right before each
+// mark ("2026年12月8日", "每年12月25日", "每月15日"), are read in one pass
+// without the searches below. They read the same either way: no digit
+// starts a mark, so the mark after the digits is the first one.
+class WrittenSchedule {
+ public:
+  explicit WrittenSchedule(std::string_view text) : rest_(text) {}
+
+  // Digits, `least` to `most` of them, then `mark`; false, and nothing read,
+  // when the text goes on otherwise.
+  bool number(std::size_t least, std::size_t most, std::string_view mark, int& value) {
+    std::size_t digits = 0;
+    int read = 0;
+    for (; digits < most && digits < rest_.size() && rest_[digits] >= '0' && rest_[digits] <= '9'; ++digits) {
+      read = read * 10 + (rest_[digits] - '0');
+    }
+    if (digits < least || rest_.substr(digits, mark.size()) != mark) return false;
+    rest_.remove_prefix(digits + mark.size());
+    value = read;
+    return true;
+  }
+
+  bool word(std::string_view word) {
+    if (!startsWith(rest_, word)) return false;
+    rest_.remove_prefix(word.size());
+    return true;
+  }
+
+  // "M月D日".
+  std::optional<ScheduleDate> monthAndDay(int year) {
+    ScheduleDate date{year, 0, 0};
+    if (!number(1, kMaxNumberDigits, kMonthMark, date.month) || !number(1, kMaxNumberDigits, kDayMark, date.day)) {
+      return std::nullopt;
+    }
+    return date;
+  }
+
+ private:
+  std::string_view rest_;
+};
 
 }  // namespace
 
@@ -82,6 +113,12 @@ ScheduleKind scheduleKindOf(std::string_view schedule) {
 }
 
 std::optional<ScheduleDate> readOnceDate(std::string_view schedule) {
+  WrittenSchedule written(schedule);
+  int writtenYear = 0;
+  // Exactly four digits before "年": the year is the first four characters.
+  if (written.number(kYearDigits, kYearDigits, kYearMark, writtenYear)) {
+    if (const auto date = written.monthAndDay(writtenYear)) return date;
+  }
   auto date = readMonthAndDay(schedule);
   const auto year = readNumber(schedule.substr(0, kYearDigits));
   if (!date || !year) return std::nullopt;
@@ -89,9 +126,18 @@ std::optional<ScheduleDate> readOnceDate(std::string_view schedule) {
   return date;
 }
 
-std::optional<ScheduleDate> readEveryYearDate(std::string_view schedule) { return readMonthAndDay(schedule); }
+std::optional<ScheduleDate> readEveryYearDate(std::string_view schedule) {
+  WrittenSchedule written(schedule);
+  if (written.word(kEveryYearWord)) {
+    if (const auto date = written.monthAndDay(0)) return date;
+  }
+  return readMonthAndDay(schedule);
+}
 
 std::optional<int> readEveryMonthDay(std::string_view schedule) {
+  WrittenSchedule written(schedule);
+  int day = 0;
+  if (written.word(kEveryMonthWord) && written.number(1, kMaxNumberDigits, kDayMark, day)) return day;
   const auto dayText = after(schedule, kMonthMark);
   return dayText ? numberBefore(*dayText, kDayMark) : std::nullopt;
 }
