@@ -11,27 +11,27 @@ TaskField weekdayField(int weekday) {
 
 namespace {
 
-// Records the offsets of the first separators of the line, at most `most`,
-// and returns how many it found, a block of bytes at a time. Lines longer than a 32-bit offset can reach
-// are cut there; a task line is a few hundred bytes at most.
-std::size_t findSeparators(std::string_view line, std::uint32_t* offsets, std::size_t most) {
+// Records the offsets of the first separators of the line, as many as
+// `offsets` holds at most, and returns how many it found, a block of bytes at
+// a time. Lines longer than a 32-bit offset can reach are cut there; a task
+// line is a few hundred bytes at most.
+template <std::size_t Most>
+std::size_t findSeparators(std::string_view line, std::array<std::uint32_t, Most>& offsets) {
   // Counted in a local, which stays in a register.
   std::size_t count = 0;
-  byte_blocks::forEachMatch<kTaskFieldSeparator>(line.substr(0, UINT32_MAX),
-                                                 [offsets, most, &count](std::size_t separator) {
-                                                   offsets[count++] = static_cast<std::uint32_t>(separator);
-                                                   return count < most;
-                                                 });
+  const auto found = [&offsets, &count](std::size_t separator) {
+    offsets[count++] = static_cast<std::uint32_t>(separator);
+    return count < Most;
+  };
+  byte_blocks::forEachMatch<kTaskFieldSeparator>(line.substr(0, UINT32_MAX), found);
   return count;
 }
 
 }  // namespace
 
-TaskFieldSpans::TaskFieldSpans(std::string_view line)
-    : count_(findSeparators(line, separators_.data(), separators_.size())) {}
+TaskFieldSpans::TaskFieldSpans(std::string_view line) : count_(findSeparators(line, separators_)) {}
 
-TaskLineHead::TaskLineHead(std::string_view line)
-    : line_(line), count_(findSeparators(line, separators_.data(), separators_.size())) {}
+TaskLineHead::TaskLineHead(std::string_view line) : line_(line), count_(findSeparators(line, separators_)) {}
 
 TaskFields::TaskFields(const TaskLineView& line) {
   for (std::size_t index = 0; index < kTaskFieldCount; ++index) {
