@@ -24,5 +24,6 @@ function(orvane_ship_executable target)
     VERBATIM)
 endfunction()
 
-# The libraries that orvane.exe loads when first needed and must not import.
-set(ORVANE_LAZY_LIBRARIES comdlg32 winmm ws2_32 rasapi32)
+# The libraries that orvane.exe loads when first needed and must not import
+# (the test lazy_imports of the Windows tree checks its import table).
+set(ORVANE_LAZY_LIBRARIES comdlg32 winmm ws2_32 rasapi32 comctl32)

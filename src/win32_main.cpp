@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "app/about_window.h"
 #include "app/advanced_page_window.h"
 #include "app/main_window.h"
@@ -24,10 +22,6 @@
 #include "wakeup/power_on_wizard_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_LINK_CLASS};
-  InitCommonControlsEx(&controls);
-
   orvane::Win32Ui ui;
   ui.setApplicationTitle(L"Orvane");
   orvane::Win32Platform windows([&ui] { return ui.mainWindow(); },

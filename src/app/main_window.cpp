@@ -6,6 +6,7 @@
 
 #include "app/tray_icon_window.h"
 #include "dailypower/power_on_page_window.h"
+#include "platform/win32/win32_common_controls.h"
 #include "platform/win32/win32_look.h"
 #include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_system.h"
@@ -38,6 +39,9 @@ class MainWindow : public View {
 
  private:
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The frame alone is made at start; see createContent.
+  bool makesCommonControls() const override { return false; }
+  void createContent();
   void createTabs();
   void createPages();
   void applyDpi();
@@ -59,19 +63,27 @@ void MainWindow::create(HWND owner) {
   if (!createWindow({L"TForm3", ui().applicationTitle(), kStyle, kExStyle, owner})) return;
   ui().setMainWindow(handle());
   SetMenu(handle(), menuBar_.buildBar(form_.menuBar().items()));
-  createTabs();
-  createPages();
   sizeAndCentre();
-  applyDpi();
   tray_ = std::make_unique<TrayIcon>(form_, ui());
   refresh();
 }
 
+// The tabs and the pages are made when the window first shows: a program
+// that starts in the tray and stays there carries none of them, nor the
+// common controls' library and the glyphs they would load.
+void MainWindow::createContent() {
+  loadCommonControls();
+  createTabs();
+  createPages();
+  applyDpi();
+}
+
 void MainWindow::refresh() {
+  if (form_.shown() && tabs_ == nullptr) createContent();
   for (auto& page : pages_) {
     if (page) page->refresh();
   }
-  selectPage();
+  if (tabs_ != nullptr) selectPage();
   const bool visible = IsWindowVisible(handle()) && !IsIconic(handle());
   if (form_.shown() && !visible) {
     ShowWindow(handle(), SW_RESTORE);

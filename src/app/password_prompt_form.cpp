@@ -6,8 +6,13 @@
 
 namespace orvane {
 
-PasswordPromptForm::PasswordPromptForm(Ui& ui, FileSystem& files)
-    : Form(ui), files_(files), picture_(loadJpeg(files, files.programDirectory() / kPictureFile)) {}
+PasswordPromptForm::PasswordPromptForm(Ui& ui, FileSystem& files) : Form(ui), files_(files) {}
+
+const std::optional<Picture>& PasswordPromptForm::picture() {
+  if (!pictureRead_) picture_ = loadJpeg(files_, files_.programDirectory() / kPictureFile);
+  pictureRead_ = true;
+  return picture_;
+}
 
 void PasswordPromptForm::answerScripted(const std::string& answer) {
   entry = utf8ToGbk(answer);

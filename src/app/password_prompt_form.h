@@ -31,8 +31,10 @@ class PasswordPromptForm : public Form {
 
   // The field (GBK). Emptied each time the prompt is about to be shown.
   std::string entry;
-  // Nothing when the picture is missing or cannot be decoded.
-  const std::optional<Picture>& picture() const { return picture_; }
+  // Read when first asked for, as the prompt is rarely shown and the program
+  // idle in the tray carries no decoded picture. Nothing when the picture is
+  // missing or cannot be decoded.
+  const std::optional<Picture>& picture();
 
   // The prompt-cancelled flag: cleared by the caller before the prompt may
   // be shown, set by "取消".
@@ -47,6 +49,7 @@ class PasswordPromptForm : public Form {
 
  private:
   FileSystem& files_;
+  bool pictureRead_ = false;
   std::optional<Picture> picture_;
   bool cancelled_ = false;
 };

@@ -43,8 +43,6 @@ CivilDate civilFromDays(std::int64_t daysSince1970) {
 
 const std::int64_t kEpochDaysSince1970 = daysFromCivil(CivilDate{});
 
-std::int64_t dayNumberOf(const CivilDate& date) { return daysFromCivil(date) - kEpochDaysSince1970; }
-
 std::int64_t millisecondsOf(const TimeOfDay& time) {
   return time.hour * kMillisecondsPerHour + time.minute * kMillisecondsPerMinute +
          time.second * kMillisecondsPerSecond + time.millisecond;
@@ -80,8 +78,8 @@ class TextCursor {
   std::string_view rest_;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-int twoDigits(const char* at) { return (at[0] - '0') * 10 + (at[1] - '0'); }
+// The value of a decimal digit; above 9 for any other byte.
+unsigned digitValue(char c) { return static_cast<unsigned>(static_cast<unsigned char>(c) - '0'); }
 
 // The pattern that formatTime writes, "H:MM:SS" or "HH:MM:SS", read without
 // the general reader's steps: the rebuild of the task table reads the time
@@ -90,11 +88,18 @@ std::optional<TimeOfDay> readWrittenTime(std::string_view text) {
   if (text.size() != 7 && text.size() != 8) return std::nullopt;
   const char* const minutes = text.data() + text.size() - 5;
   if (minutes[-1] != ':' || minutes[2] != ':') return std::nullopt;
-  for (const char* digit : {text.data(), minutes - 2, minutes, minutes + 1, minutes + 3, minutes + 4}) {
-    if (!isDigit(*digit)) return std::nullopt;
+  const unsigned hourTens = text.size() == 8 ? digitValue(text[0]) : 0;
+  const unsigned digits[] = {hourTens,
+                             digitValue(minutes[-2]),
+                             digitValue(minutes[0]),
+                             digitValue(minutes[1]),
+                             digitValue(minutes[3]),
+                             digitValue(minutes[4])};
+  for (const unsigned digit : digits) {
+    if (digit > 9) return std::nullopt;
   }
-  const TimeOfDay time{text.size() == 7 ? text[0] - '0' : twoDigits(text.data()), twoDigits(minutes),
-                       twoDigits(minutes + 3), 0};
+  const TimeOfDay time{static_cast<int>(digits[0] * 10 + digits[1]), static_cast<int>(digits[2] * 10 + digits[3]),
+                       static_cast<int>(digits[4] * 10 + digits[5]), 0};
   if (time.hour > 23 || time.minute > 59 || time.second > 59) return std::nullopt;
   return time;
 }
@@ -119,6 +124,8 @@ int daysInMonth(int year, int month) {
 bool isValidDate(int year, int month, int day) {
   return year >= 1 && year <= 9999 && day >= 1 && day <= daysInMonth(year, month);
 }
+
+std::int64_t dayNumberOf(const CivilDate& date) { return daysFromCivil(date) - kEpochDaysSince1970; }
 
 DateTime DateTime::fromDate(const CivilDate& date) { return DateTime(static_cast<double>(dayNumberOf(date))); }
 

@@ -35,6 +35,9 @@ struct TimeOfDay {
 bool isLeapYear(int year);
 int daysInMonth(int year, int month);  // 0 for a month outside 1..12
 bool isValidDate(int year, int month, int day);
+// Whole days from the epoch (1899-12-30) to a date, as DateTime::dayNumber
+// counts them.
+std::int64_t dayNumberOf(const CivilDate& date);
 
 class DateTime {
  public:

@@ -1,9 +1,8 @@
 #include "scheduler/occurrence_table.h"
 
 #include <algorithm>
-#include <cstring>
 
-#include "common/second_catch_up.h"
+#include "common/radix_sort.h"
 #include "scheduler/task_words.h"
 
 namespace orvane {
@@ -14,86 +13,63 @@ constexpr TaskField kMondayToSunday[] = {TaskField::Monday,   TaskField::Tuesday
                                          TaskField::Thursday, TaskField::Friday,  TaskField::Saturday,
                                          TaskField::Sunday};
 
-// The blanks that a display text adds to the fields it is made of: one
-// before each of the seven weekdays and two before the title. The fields are
-// distinct parts of the line, so a display text is never longer than its line
-// plus these.
-constexpr std::size_t kDisplayTextBlanks = 9;
+constexpr std::int64_t kSecondsPerDay = 86'400;
 
-// Writes into room that was made beforehand.
-class TextWriter {
- public:
-  explicit TextWriter(char* at) : at_(at) {}
-  TextWriter& operator<<(std::string_view text) {
-    if (!text.empty()) std::memcpy(at_, text.data(), text.size());
-    at_ += text.size();
-    return *this;
+// The weekdays whose fields hold a text.
+WeekdaySet chosenWeekdays(const TaskLineHead& head) {
+  WeekdaySet weekdays = 0;
+  for (int weekday = 1; weekday <= 7; ++weekday) {
+    if (!head[weekdayField(weekday)].empty()) weekdays |= 1u << (weekday - 1);
   }
-  char* at() const { return at_; }
-
- private:
-  char* at_;
-};
-
-void writeDisplayText(const TaskLineView& fields, TextWriter& out) {
-  const std::string_view schedule = fields[TaskField::Schedule];
-  if (schedule.empty()) {
-    for (const TaskField weekday : kMondayToSunday) out << " " << fields[weekday];
-  } else {
-    out << " " << schedule;
-  }
-  out << "  " << fields[TaskField::Title];
+  return weekdays;
 }
 
 }  // namespace
 
 std::string displayTextOf(const TaskLineView& fields) {
-  std::string text(fields.text().size() + kDisplayTextBlanks, '\0');
-  TextWriter out(text.data());
-  writeDisplayText(fields, out);
-  text.resize(static_cast<std::size_t>(out.at() - text.data()));
-  return text;
+  std::string text;
+  const std::string_view schedule = fields[TaskField::Schedule];
+  if (schedule.empty()) {
+    for (const TaskField weekday : kMondayToSunday) (text += ' ') += fields[weekday];
+  } else {
+    (text += ' ') += schedule;
+  }
+  return (text += "  ") += fields[TaskField::Title];
 }
 
 OccurrenceTable OccurrenceTable::resolve(const TaskList& lines, DateTime now) {
   OccurrenceTable table;
-  std::size_t room = 0;
-  for (const std::string& line : lines) room += line.size() + kDisplayTextBlanks;
-  table.displayTexts_.reset(new char[room]);
   table.rows_.reserve(lines.size());
   table.pending_.reserve(lines.size());
   const Today today(now);
   for (const std::string& line : lines) table.add(line, today);
-  std::sort(table.pending_.begin(), table.pending_.end());
+  // The rows were added in order, so a stable sort by time orders the equal
+  // times by row.
+  stableSortByKey(table.pending_);
   return table;
 }
 
 void OccurrenceTable::add(std::string_view line, const Today& today) {
-  const TaskLineView fields(line);
+  const TaskLineHead fields(line);
   OccurrenceRow& row = rows_.emplace_back();
   row.line = line;
-  row.displayText = appendDisplayText(fields);
   row.state = fields[TaskField::Status];
   row.time = parseTime(fields[TaskField::Time]);
   if (row.state != kEnabledWord || !row.time) return;
-  row.occurrenceDate = occurrenceDateOf(fields, *row.time, today);
-  if (!row.occurrenceDate) return;
-  const std::int64_t due = wholeSecondsOf(*row.occurrenceDate) + row.time->secondsOfDay();
+  const std::string_view schedule = fields[TaskField::Schedule];
+  const int taskSeconds = row.time->secondsOfDay();
+  const std::optional<std::int64_t> day =
+      occurrenceDayOf(schedule, schedule.empty() ? chosenWeekdays(fields) : 0, taskSeconds, today);
+  if (!day) return;
+  row.occurrenceDate = DateTime(static_cast<double>(*day));
+  const std::int64_t due = *day * kSecondsPerDay + taskSeconds;
   const std::int64_t current = today.wholeSeconds;
-  if (*row.occurrenceDate == today.midnight && current <= due) row.state = kWaitingWord;
+  if (*day == today.day && current <= due) row.state = kWaitingWord;
   if (current > due) {
     row.state = kDoneWord;
   } else {
     pending_.emplace_back(due, rowCount());
   }
-}
-
-std::string_view OccurrenceTable::appendDisplayText(const TaskLineView& fields) {
-  char* const start = displayTexts_.get() + displayTextsSize_;
-  TextWriter out(start);
-  writeDisplayText(fields, out);
-  displayTextsSize_ = static_cast<std::size_t>(out.at() - displayTexts_.get());
-  return std::string_view(start, static_cast<std::size_t>(out.at() - start));
 }
 
 std::vector<int> OccurrenceTable::rowsDueAt(std::int64_t second) const {

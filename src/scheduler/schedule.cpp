@@ -61,6 +61,47 @@ std::string_view textBefore(std::string_view text, std::string_view mark) {
   return found == std::string_view::npos ? std::string_view() : text.substr(0, found);
 }
 
+// The schedules as the editor writes them, with digits right before each
+// mark ("2026年12月8日", "每年12月25日", "每月15日"), are read in one pass
+// without the searches below. They read the same either way: no digit
+// starts a mark, so the mark after the digits is the first one.
+class WrittenSchedule {
+ public:
+  explicit WrittenSchedule(std::string_view text) : rest_(text) {}
+
+  // Digits, `least` to `most` of them, then `mark`; false, and nothing read,
+  // when the text goes on otherwise.
+  bool number(std::size_t least, std::size_t most, std::string_view mark, int& value) {
+    std::size_t digits = 0;
+    int read = 0;
+    for (; digits < most && digits < rest_.size() && rest_[digits] >= '0' && rest_[digits] <= '9'; ++digits) {
+      read = read * 10 + (rest_[digits] - '0');
+    }
+    if (digits < least || rest_.substr(digits, mark.size()) != mark) return false;
+    rest_.remove_prefix(digits + mark.size());
+    value = read;
+    return true;
+  }
+
+  bool word(std::string_view word) {
+    if (!startsWith(rest_, word)) return false;
+    rest_.remove_prefix(word.size());
+    return true;
+  }
+
+  // "M月D日".
+  std::optional<ScheduleDate> monthAndDay(int year) {
+    ScheduleDate date{year, 0, 0};
+    if (!number(1, kMaxNumberDigits, kMonthMark, date.month) || !number(1, kMaxNumberDigits, kDayMark, date.day)) {
+      return std::nullopt;
+    }
+    return date;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
 }  // namespace
 
 ScheduleKind scheduleKindOf(std::string_view schedule) {
@@ -72,6 +113,12 @@ ScheduleKind scheduleKindOf(std::string_view schedule) {
 }
 
 std::optional<ScheduleDate> readOnceDate(std::string_view schedule) {
+  WrittenSchedule written(schedule);
+  int writtenYear = 0;
+  // Exactly four digits before "年": the year is the first four characters.
+  if (written.number(kYearDigits, kYearDigits, kYearMark, writtenYear)) {
+    if (const auto date = written.monthAndDay(writtenYear)) return date;
+  }
   auto date = readMonthAndDay(schedule);
   const auto year = readNumber(schedule.substr(0, kYearDigits));
   if (!date || !year) return std::nullopt;
@@ -79,9 +126,18 @@ std::optional<ScheduleDate> readOnceDate(std::string_view schedule) {
   return date;
 }
 
-std::optional<ScheduleDate> readEveryYearDate(std::string_view schedule) { return readMonthAndDay(schedule); }
+std::optional<ScheduleDate> readEveryYearDate(std::string_view schedule) {
+  WrittenSchedule written(schedule);
+  if (written.word(kEveryYearWord)) {
+    if (const auto date = written.monthAndDay(0)) return date;
+  }
+  return readMonthAndDay(schedule);
+}
 
 std::optional<int> readEveryMonthDay(std::string_view schedule) {
+  WrittenSchedule written(schedule);
+  int day = 0;
+  if (written.word(kEveryMonthWord) && written.number(1, kMaxNumberDigits, kDayMark, day)) return day;
   const auto dayText = after(schedule, kMonthMark);
   return dayText ? numberBefore(*dayText, kDayMark) : std::nullopt;
 }

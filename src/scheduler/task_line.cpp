@@ -1,10 +1,6 @@
 #include "scheduler/task_line.h"
 
-#include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "common/byte_blocks.h"
 
 namespace orvane {
 
@@ -15,60 +11,27 @@ TaskField weekdayField(int weekday) {
 
 namespace {
 
-#if defined(__SSE2__)
-// Sixteen bytes at a time: one bit for each byte, set for a separator.
-constexpr std::size_t kBlockBytes = 16;
-constexpr std::size_t kBitsPerByte = 1;
-std::uint64_t separatorBits(const char* block) {
-  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
-  return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(kTaskFieldSeparator))));
-}
-#else
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
-#error "the separator search reads eight bytes as a little-endian word"
-#endif
-// Eight bytes at a time as one word: the high bit of each byte, set for a
-// separator.
-constexpr std::size_t kBlockBytes = 8;
-constexpr std::size_t kBitsPerByte = 8;
-std::uint64_t separatorBits(const char* block) {
-  constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
-  constexpr std::uint64_t kLowSevenBits = 0x7F7F7F7F7F7F7F7Fu;
-  std::uint64_t word;
-  std::memcpy(&word, block, sizeof word);
-  const std::uint64_t cleared = word ^ (kEveryByte * static_cast<unsigned char>(kTaskFieldSeparator));
-  return ~(((cleared & kLowSevenBits) + kLowSevenBits) | cleared | kLowSevenBits);
-}
-#endif
-
-// Calls found(offset) for each separator of the line, in order, until it
-// returns false. A block of bytes is tested at a time, as memchr does.
-template <typename Found>
-void forEachSeparator(std::string_view line, Found&& found) {
-  std::size_t offset = 0;
-  for (; offset + kBlockBytes <= line.size(); offset += kBlockBytes) {
-    for (std::uint64_t bits = separatorBits(line.data() + offset); bits != 0; bits &= bits - 1) {
-      if (!found(offset + static_cast<std::size_t>(__builtin_ctzll(bits)) / kBitsPerByte)) return;
-    }
-  }
-  for (; offset < line.size(); ++offset) {
-    if (line[offset] == kTaskFieldSeparator && !found(offset)) return;
-  }
+// Records the offsets of the first separators of the line, as many as
+// `offsets` holds at most, and returns how many it found, a block of bytes at
+// a time. Lines longer than a 32-bit offset can reach are cut there; a task
+// line is a few hundred bytes at most.
+template <std::size_t Most>
+std::size_t findSeparators(std::string_view line, std::array<std::uint32_t, Most>& offsets) {
+  // Counted in a local, which stays in a register.
+  std::size_t count = 0;
+  const auto found = [&offsets, &count](std::size_t separator) {
+    offsets[count++] = static_cast<std::uint32_t>(separator);
+    return count < Most;
+  };
+  byte_blocks::forEachMatch<kTaskFieldSeparator>(line.substr(0, UINT32_MAX), found);
+  return count;
 }
 
 }  // namespace
 
-// Lines longer than a 32-bit offset can reach are cut there; a task line is
-// a few hundred bytes at most.
-TaskFieldSpans::TaskFieldSpans(std::string_view line) {
-  // Counted in a local, which stays in a register.
-  std::size_t count = 0;
-  forEachSeparator(line.substr(0, UINT32_MAX), [this, &count](std::size_t separator) {
-    separators_[count++] = static_cast<std::uint32_t>(separator);
-    return count < separators_.size();
-  });
-  count_ = count;
-}
+TaskFieldSpans::TaskFieldSpans(std::string_view line) : count_(findSeparators(line, separators_)) {}
+
+TaskLineHead::TaskLineHead(std::string_view line) : line_(line), count_(findSeparators(line, separators_)) {}
 
 TaskFields::TaskFields(const TaskLineView& line) {
   for (std::size_t index = 0; index < kTaskFieldCount; ++index) {

@@ -70,6 +70,29 @@ class TaskFieldSpans {
   std::size_t count_ = 0;
 };
 
+// The fields of a line up to Sunday (field 10), all that resolving the line's
+// occurrence needs, found the same way as by TaskFieldSpans; the separators
+// after them are not looked for. Refers to the line, which must outlive it.
+class TaskLineHead {
+ public:
+  static constexpr std::size_t kFieldCount = static_cast<std::size_t>(TaskField::Sunday);
+
+  explicit TaskLineHead(std::string_view line);
+
+  // Fields Time to Sunday only.
+  std::string_view operator[](TaskField field) const {
+    const std::size_t index = taskFieldIndex(field);
+    if (index >= count_) return {};
+    const std::size_t start = index == 0 ? 0 : separators_[index - 1] + 1;
+    return line_.substr(start, separators_[index] - start);
+  }
+
+ private:
+  std::string_view line_;
+  std::array<std::uint32_t, kFieldCount> separators_;
+  std::size_t count_;
+};
+
 // A split line that refers to text kept elsewhere, which must outlive it.
 class TaskLineView {
  public:

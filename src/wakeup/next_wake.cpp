@@ -1,5 +1,7 @@
 #include "wakeup/next_wake.h"
 
+#include "common/second_catch_up.h"
+
 namespace orvane {
 
 namespace {
@@ -9,11 +11,6 @@ constexpr std::int64_t kMillisecondsPerSecond = 1'000;
 
 DateTime atSecondOfDay(DateTime day, std::int64_t second) {
   return day.datePart().addMilliseconds(second * kMillisecondsPerSecond);
-}
-
-std::optional<DateTime> occurrenceOf(const OccurrenceRow& row) {
-  if (row.state == kDoneWord || !row.occurrenceDate || !row.time) return std::nullopt;
-  return atSecondOfDay(*row.occurrenceDate, row.time->secondsOfDay());
 }
 
 }  // namespace
@@ -29,8 +26,14 @@ std::optional<DateTime> nextWakeEvent(const OccurrenceTable& table, std::optiona
   const auto consider = [&](DateTime event) {
     if (delaySeconds(event, now) > kWakeLeadSeconds && (!earliest || event < *earliest)) earliest = event;
   };
-  for (const OccurrenceRow& row : table.rows()) {
-    if (const auto occurrence = occurrenceOf(row)) consider(*occurrence);
+  // The pending occurrences come in order of time, and the delay grows with
+  // the time: the first one far enough ahead is the earliest that counts.
+  for (const auto& pending : table.pending()) {
+    const DateTime occurrence = fromWholeSeconds(pending.first);
+    if (delaySeconds(occurrence, now) > kWakeLeadSeconds) {
+      consider(occurrence);
+      break;
+    }
   }
   if (shutdownSecondOfDay) {
     const DateTime today = atSecondOfDay(now, *shutdownSecondOfDay);

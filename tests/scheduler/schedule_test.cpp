@@ -32,10 +32,15 @@ TEST(Schedule, NumbersAreReadAsTypedBetweenTheMarks) {
   EXPECT_EQ(std::vector<int>({once->year, once->month, once->day}), std::vector<int>({2007, 5, 3}));
   EXPECT_EQ(readEveryYearDate(gbk("每年2月31日"))->day, 31);  // not checked against the calendar
   EXPECT_EQ(readEveryMonthDay(gbk("每月15日")), 15);
+  // Blanks around a number, as typed: the same numbers as the written form.
+  EXPECT_EQ(readEveryMonthDay(gbk("每月 15 日")), 15);
+  EXPECT_EQ(readEveryYearDate(gbk("每年 2月 31日"))->day, 31);
+  EXPECT_EQ(readOnceDate(gbk("2007年 5月3日"))->month, 5);
 }
 
 TEST(Schedule, UnreadableNumbersGiveNothing) {
   EXPECT_FALSE(readOnceDate(gbk("20x7年5月3日")).has_value());
+  EXPECT_FALSE(readOnceDate(gbk("207年5月3日")).has_value());  // the year is the first four characters
   EXPECT_FALSE(readOnceDate(gbk("2007年5月")).has_value());
   EXPECT_FALSE(readOnceDate(gbk("2007-05-03")).has_value());
   EXPECT_FALSE(readEveryYearDate(gbk("每年十二月25日")).has_value());

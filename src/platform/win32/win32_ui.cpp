@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/win32/win32_common_controls.h"
 #include "platform/win32/win32_library.h"
 #include "platform/win32/win32_text.h"
 
@@ -186,6 +187,7 @@ View& Win32Ui::open(Form& form, HWND owner) {
   views_.push_back({&form, factory->second(form, *this), {}});
   View& view = *views_.back().view;
   form.opened();
+  if (view.makesCommonControls()) loadCommonControls();
   view.create(owner);
   if (view.handle() == nullptr) {
     form.close(Form::kResultNone);

@@ -38,6 +38,10 @@ class View : public Win32Window {
   virtual void create(HWND owner) = 0;
   // The form's state changed.
   virtual void refresh() = 0;
+  // Whether create() makes common controls, for which the Ui loads them
+  // first (see loadCommonControls); a view that makes them later loads them
+  // itself.
+  virtual bool makesCommonControls() const { return true; }
 
  protected:
   View(Form& form, Win32Ui& ui) : Win32Window(ui), form_(form) {}

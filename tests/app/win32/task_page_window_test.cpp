@@ -74,6 +74,8 @@ class TaskPageWindowTest : public testing::Test {
   void writeTasks(const std::string& bytes) { std::ofstream(directory.path() / "task.dat", std::ios::binary) << bytes; }
   HWND open() {
     ui.showModeless(form);
+    // The main window makes its pages when it first shows.
+    form.showFromTray();
     form.tasks().RebuildOccurrences();
     return findList(FindWindowW(L"TForm3", L"Orvane"));
   }
