@@ -14,6 +14,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick
   fonts-wqy-microhei locales
   dpkg-dev clang-format
+  clang libclang-rt-dev
   valgrind
   nasm python3-unicorn
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that no include points up the layers (scripts/check-layers.sh),
-# builds both trees and runs every test: the native tests, the Windows tests
-# under Wine (on a virtual display) and the GUI tests (tests/gui/*.sh). Ends
+# builds both trees and runs every test: the native tests, a short run of
+# every fuzz target (scripts/fuzz.sh), the Windows tests under Wine (on a
+# virtual display) and the GUI tests (tests/gui/*.sh). Ends
 # with a pass/fail line per stage and exits non-zero when any stage failed.
 # Logs go to build/test-logs/.
 set -uo pipefail
@@ -88,6 +89,11 @@ if stage native-build "$ORVANE_ROOT/scripts/build.sh" native; then
 else
   not_run native-tests native-build
 fi
+# Every fuzz target for a moment, so that a regression shows (scripts/fuzz.sh
+# runs them longer).
+stage fuzz "$ORVANE_ROOT/scripts/fuzz.sh" 2
+passed=$((passed + $(grep -c '^fuzz PASS' "$logs/fuzz.log")))
+failed=$((failed + $(grep -c '^fuzz FAIL' "$logs/fuzz.log")))
 if stage win-build "$ORVANE_ROOT/scripts/build.sh" win; then
   stage windows-tests windows_tests
   count_ctest windows-tests || results[-1]="FAIL (no test ran)"

@@ -26,7 +26,15 @@ void IniSettings::writeFlag(const SettingKey& key, bool on) { write(key, flagTex
 
 std::vector<std::string> IniSettings::keys(std::string_view section) const { return load().keys(section); }
 
+namespace {
+// A CR or LF would end the line early and a NUL cut it short, so such a
+// text cannot be read back and would break the lines after it.
+bool fitsOneLine(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) == text.npos; }
+}  // namespace
+
 void IniSettings::write(std::string_view section, std::string_view key, std::string_view value) {
+  if (!fitsOneLine(section) || !fitsOneLine(key) || !fitsOneLine(value))
+    throw OperationError("Unable to write to " + shownPath());
   ProfileFile file = load();
   file.write(section, key, value);
   if (!replaceFileAtomically(files_, path_, file.serialize()))

@@ -3,7 +3,9 @@
 // readers and writers expect: every read opens the file afresh and every
 // write rewrites it at once (atomically). A refused write throws
 // OperationError "Unable to write to <path>", the path as the program names
-// it (the directory's Windows text, a backslash and the file name).
+// it (the directory's Windows text, a backslash and the file name); so does,
+// without touching the file, a section, key or value holding CR, LF or NUL,
+// which the file could not keep on its line.
 //
 // Keys of the program's own settings come from the key table
 // (storage/settings_keys.h, storage/lock_settings.h) and are read with the

@@ -68,6 +68,20 @@ TEST_F(IniSettingsTest, ARefusedWriteThrowsAndKeepsTheFile) {
   EXPECT_EQ(settings.read("wake", "hour", ""), "7");
 }
 
+// A scrambled password may hold a line break (a typed "\x03O" scrambles to
+// "\nL"): written, it would leave "pword" reading '"' and break the line after.
+TEST_F(IniSettingsTest, AValueOrNameWithALineBreakOrNulIsRefusedAndKeepsTheFile) {
+  settings.write("wake", "hour", "7");
+  const auto before = files.readFile(path);
+  const std::string expected = "Unable to write to " + gbkToUtf8(files.programDirectoryText()) + "\\wake.ini";
+  for (const std::string_view text : {std::string_view("\nL"), std::string_view("a\rb"), std::string_view("a\0b", 3)}) {
+    EXPECT_EQ(writeError(settings, text), expected);
+    EXPECT_THROW(settings.write("wake", text, "1"), OperationError);
+    EXPECT_THROW(settings.write(text, "hour", "1"), OperationError);
+  }
+  EXPECT_EQ(files.readFile(path), before);
+}
+
 TEST_F(IniSettingsTest, NamesAFileOfTheSystemDirectoryByItsWindowsPath) {
   const auto systemPath = files.systemDirectory() / "deskward.ini";
   files.refuseWritesTo(systemPath);
