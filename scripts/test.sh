@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that no include points up the layers (scripts/check-layers.sh),
-# builds both trees and runs every test: the native tests, the Windows tests
-# under Wine (on a virtual display) and the GUI tests (tests/gui/*.sh). Ends
+# builds the trees and runs every test: the native tests, the Windows tests
+# under Wine (on a virtual display) and the GUI tests (tests/gui/*.sh), then
+# the Windows tests of the 32-bit build in a 32-bit Wine. Ends
 # with a pass/fail line per stage and exits non-zero when any stage failed.
 # Logs go to build/test-logs/.
 set -uo pipefail
@@ -49,12 +50,13 @@ ctest_run() {
   ctest --test-dir "$1" --output-on-failure --timeout 300 -j "$jobs"
 }
 
-# The Windows tests run under Wine in their own prefix, on a virtual display
-# for those that open windows.
+# The Windows tests of build tree $1 run under Wine in their own prefix $2
+# (of the Windows $3, see wine_use_prefix), on a virtual display for those
+# that open windows.
 windows_tests() (
   trap headless_cleanup EXIT
-  wine_use_prefix "$ORVANE_ROOT/build/wine/tests"
-  xvfb_start && wine_prepare_prefix && wine_start_services && ctest_run "$ORVANE_WIN_BUILD"
+  wine_use_prefix "$ORVANE_ROOT/build/wine/$2" "${3:-}"
+  xvfb_start && wine_prepare_prefix && wine_start_services && ctest_run "$1"
 )
 
 gui_tests() {
@@ -89,13 +91,21 @@ else
   not_run native-tests native-build
 fi
 if stage win-build "$ORVANE_ROOT/scripts/build.sh" win; then
-  stage windows-tests windows_tests
+  stage windows-tests windows_tests "$ORVANE_WIN_BUILD" tests
   count_ctest windows-tests || results[-1]="FAIL (no test ran)"
   stage gui-tests gui_tests
   count_gui
 else
   not_run windows-tests win-build
   not_run gui-tests win-build
+fi
+
+# The 32-bit build runs the same Windows tests in a 32-bit Windows.
+if stage win32-build "$ORVANE_ROOT/scripts/build.sh" win32; then
+  stage windows32-tests windows_tests "$ORVANE_ROOT/build/win32" tests32 win32
+  count_ctest windows32-tests || results[-1]="FAIL (no test ran)"
+else
+  not_run windows32-tests win32-build
 fi
 
 echo

@@ -18,9 +18,10 @@ wait_until() {
   done
 }
 
-# Uses the prefix $1 for every later wine command of this shell.
+# Uses the prefix $1 for every later wine command of this shell: a 64-bit
+# Windows, or a 32-bit one when $2 is "win32".
 wine_use_prefix() {
-  export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=-all
+  export WINEPREFIX="$1" WINEARCH="${2:-win64}" WINEDEBUG=-all
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 }
 
@@ -97,14 +98,14 @@ headless_start() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 }
 
-# Copies orvane.exe, deskward.exe and the files under resources/ship/ into
+# Copies orvane.exe, deskward.exe, help.chm and the files under resources/ship/ into
 # the program folder C:\Orvane of the current prefix; prints its Unix path.
 wine_install_program() {
   local folder="$WINEPREFIX/drive_c/Orvane"
   local program
   mkdir -p "$folder"
   for program in "$ORVANE_WIN_BUILD/src/orvane.exe" "$ORVANE_WIN_BUILD/src/lock/deskward.exe" \
-    "$ORVANE_ROOT"/resources/ship/*; do
+    "$ORVANE_WIN_BUILD/src/help.chm" "$ORVANE_ROOT"/resources/ship/*; do
     if [ -e "$program" ]; then cp -r "$program" "$folder/"; fi
   done
   echo "$folder"
