@@ -85,14 +85,15 @@ xvfb_stop() {
   unset DISPLAY
 }
 
-# Starts a GUI test in a fresh prefix build/wine/$1 on a virtual display;
+# Starts a GUI test in a fresh prefix build/wine/$1 (of the Windows $2, see
+# wine_use_prefix) on a virtual display;
 # what the run leaves is ended when the script exits. No window manager runs
 # there: Wine draws the window frames itself, so that screenshots show the
 # captions and the system menus.
 headless_start() {
   trap headless_cleanup EXIT
   rm -rf "$ORVANE_ROOT/build/wine/$1"
-  wine_use_prefix "$ORVANE_ROOT/build/wine/$1"
+  wine_use_prefix "$ORVANE_ROOT/build/wine/$1" "${2:-}"
   xvfb_start
   wine_prepare_prefix
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
