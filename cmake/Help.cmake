@@ -15,9 +15,8 @@ add_custom_command(
   OUTPUT "${ORVANE_HELP_FILE}"
   COMMAND "${CMAKE_COMMAND}" -E rm -rf "${help_work}"
   COMMAND "${CMAKE_COMMAND}" -E copy_directory "${ORVANE_HELP_SOURCE}" "${help_work}"
-  COMMAND "${ORVANE_CHMCMD}" --verbosity 0 help.hhp
-  COMMAND "${CMAKE_COMMAND}" -E copy help.chm "${ORVANE_HELP_FILE}"
-  WORKING_DIRECTORY "${help_work}"
+  COMMAND "${CMAKE_COMMAND}" -E chdir "${help_work}" "${ORVANE_CHMCMD}" --verbosity 0 help.hhp
+  COMMAND "${CMAKE_COMMAND}" -E copy "${help_work}/help.chm" "${ORVANE_HELP_FILE}"
   DEPENDS ${help_sources}
   COMMENT "Compiling help.chm"
   VERBATIM)
