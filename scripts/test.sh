@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Checks that no include points up the layers (scripts/check-layers.sh),
-# builds both trees and runs every test: the native tests, a short run of
+# builds the trees and runs every test: the native tests, a short run of
 # every fuzz target (scripts/fuzz.sh), the Windows tests under Wine (on a
-# virtual display) and the GUI tests (tests/gui/*.sh). Ends
+# virtual display) and the GUI tests (tests/gui/*.sh), then the Windows tests
+# of the 32-bit build in a 32-bit Wine, and last makes the setup programs
+# (scripts/package.sh) and tests them under Wine. Ends
 # with a pass/fail line per stage and exits non-zero when any stage failed.
 # Logs go to build/test-logs/.
 set -uo pipefail
@@ -50,31 +52,51 @@ ctest_run() {
   ctest --test-dir "$1" --output-on-failure --timeout 300 -j "$jobs"
 }
 
-# The Windows tests run under Wine in their own prefix, on a virtual display
-# for those that open windows.
+# The Windows tests of build tree $1 run under Wine in their own prefix $2
+# (of the Windows $3, see wine_use_prefix), on a virtual display for those
+# that open windows.
 windows_tests() (
   trap headless_cleanup EXIT
-  wine_use_prefix "$ORVANE_ROOT/build/wine/tests"
-  xvfb_start && wine_prepare_prefix && wine_start_services && ctest_run "$ORVANE_WIN_BUILD"
+  wine_use_prefix "$ORVANE_ROOT/build/wine/$2" "${3:-}"
+  xvfb_start && wine_prepare_prefix && wine_start_services && ctest_run "$1"
 )
+
+# Runs the test script "${@:2}" without a display and prints the line
+# "$1 PASS|FAIL <its name and arguments>".
+script_test() {
+  local kind="$1" name
+  shift
+  name="$(basename "$1")${2:+ ${*:2}}"
+  echo "--- $name"
+  if env -u DISPLAY "$@"; then
+    echo "$kind PASS $name"
+  else
+    echo "$kind FAIL $name"
+    return 1
+  fi
+}
 
 gui_tests() {
   local script status=0
   for script in "$ORVANE_ROOT"/tests/gui/*.sh; do
-    echo "--- $(basename "$script")"
-    if env -u DISPLAY "$script"; then
-      echo "gui-test PASS $(basename "$script")"
-    else
-      echo "gui-test FAIL $(basename "$script")"
-      status=1
-    fi
+    script_test gui-test "$script" || status=1
   done
   return "$status"
 }
 
-count_gui() {
-  passed=$((passed + $(grep -c '^gui-test PASS' "$logs/gui-tests.log")))
-  failed=$((failed + $(grep -c '^gui-test FAIL' "$logs/gui-tests.log")))
+# The setup programs of both builds, installed and removed under Wine.
+setup_tests() {
+  local arch status=0
+  for arch in x86_64 i686; do
+    script_test setup-test "$ORVANE_ROOT/tests/setup/setup_test.sh" "$arch" || status=1
+  done
+  return "$status"
+}
+
+# Adds the lines "$2 PASS ..." and "$2 FAIL ..." of the log of stage $1.
+count_script_tests() {
+  passed=$((passed + $(grep -c "^$2 PASS" "$logs/$1.log")))
+  failed=$((failed + $(grep -c "^$2 FAIL" "$logs/$1.log")))
 }
 
 not_run() {
@@ -92,16 +114,29 @@ fi
 # Every fuzz target for a moment, so that a regression shows (scripts/fuzz.sh
 # runs them longer).
 stage fuzz "$ORVANE_ROOT/scripts/fuzz.sh" 2
-passed=$((passed + $(grep -c '^fuzz PASS' "$logs/fuzz.log")))
-failed=$((failed + $(grep -c '^fuzz FAIL' "$logs/fuzz.log")))
+count_script_tests fuzz fuzz
 if stage win-build "$ORVANE_ROOT/scripts/build.sh" win; then
-  stage windows-tests windows_tests
+  stage windows-tests windows_tests "$ORVANE_WIN_BUILD" tests
   count_ctest windows-tests || results[-1]="FAIL (no test ran)"
   stage gui-tests gui_tests
-  count_gui
+  count_script_tests gui-tests gui-test
 else
   not_run windows-tests win-build
   not_run gui-tests win-build
+fi
+
+# The 32-bit build runs the same Windows tests in a 32-bit Windows.
+if stage win32-build "$ORVANE_ROOT/scripts/build.sh" win32; then
+  stage windows32-tests windows_tests "$ORVANE_ROOT/build/win32" tests32 win32
+  count_ctest windows32-tests || results[-1]="FAIL (no test ran)"
+else
+  not_run windows32-tests win32-build
+fi
+if stage package "$ORVANE_ROOT/scripts/package.sh"; then
+  stage setup-tests setup_tests
+  count_script_tests setup-tests setup-test
+else
+  not_run setup-tests package
 fi
 
 echo

@@ -18,9 +18,10 @@ wait_until() {
   done
 }
 
-# Uses the prefix $1 for every later wine command of this shell.
+# Uses the prefix $1 for every later wine command of this shell: a 64-bit
+# Windows, or a 32-bit one when $2 is "win32".
 wine_use_prefix() {
-  export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=-all
+  export WINEPREFIX="$1" WINEARCH="${2:-win64}" WINEDEBUG=-all
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 }
 
@@ -84,27 +85,28 @@ xvfb_stop() {
   unset DISPLAY
 }
 
-# Starts a GUI test in a fresh prefix build/wine/$1 on a virtual display;
+# Starts a GUI test in a fresh prefix build/wine/$1 (of the Windows $2, see
+# wine_use_prefix) on a virtual display;
 # what the run leaves is ended when the script exits. No window manager runs
 # there: Wine draws the window frames itself, so that screenshots show the
 # captions and the system menus.
 headless_start() {
   trap headless_cleanup EXIT
   rm -rf "$ORVANE_ROOT/build/wine/$1"
-  wine_use_prefix "$ORVANE_ROOT/build/wine/$1"
+  wine_use_prefix "$ORVANE_ROOT/build/wine/$1" "${2:-}"
   xvfb_start
   wine_prepare_prefix
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 }
 
-# Copies orvane.exe, deskward.exe and the files under resources/ship/ into
+# Copies orvane.exe, deskward.exe, help.chm and the files under resources/ship/ into
 # the program folder C:\Orvane of the current prefix; prints its Unix path.
 wine_install_program() {
   local folder="$WINEPREFIX/drive_c/Orvane"
   local program
   mkdir -p "$folder"
   for program in "$ORVANE_WIN_BUILD/src/orvane.exe" "$ORVANE_WIN_BUILD/src/lock/deskward.exe" \
-    "$ORVANE_ROOT"/resources/ship/*; do
+    "$ORVANE_WIN_BUILD/src/help.chm" "$ORVANE_ROOT"/resources/ship/*; do
     if [ -e "$program" ]; then cp -r "$program" "$folder/"; fi
   done
   echo "$folder"

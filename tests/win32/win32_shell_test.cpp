@@ -27,18 +27,20 @@ TEST(Win32ShellTest, EndingAProcessThatDoesNotExistFails) {
   EXPECT_FALSE(shell.terminateProcess(0xFFFFFFF0u));
 }
 
+// A window enumeration callback is CALLBACK (stdcall in the 32-bit build),
+// which a lambda cannot be.
+BOOL CALLBACK countShownOfThisProcess(HWND window, LPARAM count) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 TEST(Win32ShellTest, AMissingHelpFileShowsNoWindow) {
   Win32Shell shell([] { return HWND{}; });
   shell.showHelpTopic("C:\\no such folder\\help.chm", "power.html");
   int shown = 0;
-  EnumWindows(
-      [](HWND window, LPARAM count) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&shown));
+  EnumWindows(countShownOfThisProcess, reinterpret_cast<LPARAM>(&shown));
   EXPECT_EQ(shown, 0);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/sim/sim_files.h"
 
+#include <cstdint>
 #include <fstream>
 #include <system_error>
 
@@ -41,11 +42,15 @@ std::optional<std::string> SimFiles::readFile(const std::filesystem::path& path)
   // rebuild, and a simulated day with many tasks does that thousands of times.
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-  if (size < 0) return std::nullopt;
-  std::string content(static_cast<std::size_t>(size), '\0');
+  std::string content;
+  // A file larger than a string can hold (possible in a 32-bit build) is not
+  // read, rather than read in part.
+  if (size < 0 || static_cast<std::uintmax_t>(size) > content.max_size()) return std::nullopt;
+  const auto length = static_cast<std::streamsize>(size);
+  content.resize(static_cast<std::size_t>(size));
   in.seekg(0);
-  in.read(content.data(), size);
-  if (in.gcount() != size) return std::nullopt;
+  in.read(content.data(), length);
+  if (in.gcount() != length) return std::nullopt;
   return content;
 }
 

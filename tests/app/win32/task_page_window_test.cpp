@@ -25,18 +25,19 @@
 namespace orvane {
 namespace {
 
+// A window enumeration callback is CALLBACK (stdcall in the 32-bit build),
+// which a lambda cannot be.
+BOOL CALLBACK keepListView(HWND child, LPARAM result) {
+  wchar_t className[64] = {};
+  GetClassNameW(child, className, 64);
+  if (std::wstring(className) != WC_LISTVIEWW) return TRUE;
+  *reinterpret_cast<HWND*>(result) = child;
+  return FALSE;
+}
+
 HWND findList(HWND window) {
   HWND found = nullptr;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM result) {
-        wchar_t className[64] = {};
-        GetClassNameW(child, className, 64);
-        if (std::wstring(className) != WC_LISTVIEWW) return TRUE;
-        *reinterpret_cast<HWND*>(result) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(window, keepListView, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
