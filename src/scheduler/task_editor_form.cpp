@@ -76,8 +76,16 @@ void TaskEditorForm::fileButtonClicked(TaskField field) {
 
 void TaskEditorForm::addressButtonClicked() { commands_.showDialerWindow(); }
 
+// A "*" in any text but the title would shift the fields after it when the
+// line is read again (a message could become a program to close), so such a
+// task is not saved and the editor stays open for the text to be changed.
 void TaskEditorForm::okClicked() {
-  commands_.store(JoinTaskLine(fields()));
+  const TaskFields texts = fields();
+  if (!JoinsIntact(texts)) {
+    ui().showWarningBox(kSeparatorRefused);
+    return;
+  }
+  commands_.store(JoinTaskLine(texts));
   close(kResultOk);
 }
 

@@ -61,6 +61,7 @@ class TaskEditorForm : public Form {
  public:
   static constexpr const char* kWindowClass = "TForm2";
   // The file dialog filters of the four "..." buttons that choose a file.
+  static constexpr const char* kSeparatorRefused = "除任务名称外，各项内容中不能含有“*”，请修改后再确定。";
   static constexpr const char* kAnyFileFilter = "*.*|*.*";
   static constexpr const char* kSoundFilter =
       "*.wav,*.mp3,*.rm,*.ram,*.ra,*.swf,*.wma,*.mid|*.wav;*.rm;*.ram;*.ra;*.swf;*.mp3;*.wma;*.mid";

@@ -1,5 +1,7 @@
 #include "scheduler/task_line.h"
 
+#include <algorithm>
+
 #include "common/byte_blocks.h"
 
 namespace orvane {
@@ -48,6 +50,16 @@ std::string JoinTaskLine(const TaskFields& fields) {
     line += fields.texts()[index];
   }
   return line;
+}
+
+bool JoinsIntact(const TaskFields& fields) {
+  const auto& texts = fields.texts();
+  const auto breaksLine = [](const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; };
+  const auto holdsSeparator = [](const std::string& text) {
+    return text.find(kTaskFieldSeparator) != std::string::npos;
+  };
+  return std::none_of(texts.begin(), texts.end(), breaksLine) &&
+         std::none_of(texts.begin(), texts.end() - 1, holdsSeparator);
 }
 
 std::string ActionArgument(std::string_view field) {

@@ -137,6 +137,9 @@ class TaskFields {
 
 TaskLine SplitTaskLine(std::string_view line);
 std::string JoinTaskLine(const TaskFields& fields);
+// Whether the joined line reads back as the same fields: no text holds a line
+// break, and only the title, the last field, may hold the separator "*".
+bool JoinsIntact(const TaskFields& fields);
 // The part of an action field after its first ":" (paths and addresses keep
 // their own colons); a field without ":" is its own argument.
 std::string ActionArgument(std::string_view field);

@@ -269,5 +269,20 @@ TEST_F(TaskEditorTest, AFileThatCannotBeWrittenEndsOkWithTheErrorAndKeepsTheEdit
   EXPECT_EQ(tasks.scheduler().taskList().size(), 1u);
 }
 
+TEST_F(TaskEditorTest, AStarOutsideTheTitleIsRefusedSoNoFieldShifts) {
+  auto added = editor(kNewScheduledTask);
+  added->opened();
+  added->action(TaskField::ShowMessage) = {true, "5*3"};
+  added->okClicked();
+  EXPECT_TRUE(added->isOpen());
+  EXPECT_FALSE(taskFile());
+  EXPECT_TRUE(world.log().contains(std::string("message \"") + TaskEditorForm::kSeparatorRefused));
+  added->action(TaskField::ShowMessage).text = "5x3";
+  added->title = gbk("标题*可含星号");
+  added->okClicked();
+  EXPECT_EQ(savedLine(1)[TaskField::Title], gbk("标题*可含星号"));
+  EXPECT_EQ(savedLine(1)[TaskField::ShowMessage], "Show Message:5x3");
+}
+
 }  // namespace
 }  // namespace orvane
