@@ -1,7 +1,5 @@
 #include "platform/main_window_part.h"
 
-#include <algorithm>
-
 #include "platform/form.h"
 
 namespace orvane {
@@ -14,6 +12,11 @@ const MainTimerDefinition* definitionOf(int timerId) {
   return nullptr;
 }
 }  // namespace
+
+void MainWindowParts::add(MainWindowPart& part) {
+  parts_.push_back(&part);
+  for (const MainTimer timer : part.timers()) turns_.at(timer).push_back(&part);
+}
 
 void MainWindowParts::startTimer(MainTimer timer) { ui_.startTimer(window_, timer, definitionOf(timer)->intervalMs); }
 
@@ -33,10 +36,7 @@ void MainWindowParts::timerFired(int timerId) {
   const MainTimerDefinition* entry = definitionOf(timerId);
   if (entry == nullptr) return;
   if (entry->oneShot) stopTimer(entry->id);
-  for (MainWindowPart* part : parts_) {
-    const std::vector<MainTimer> timers = part->timers();
-    if (std::find(timers.begin(), timers.end(), entry->id) != timers.end()) part->timerFired(entry->id);
-  }
+  for (MainWindowPart* part : turns_[entry->id]) part->timerFired(entry->id);
 }
 
 void MainWindowParts::windowChanged() { ui_.formChanged(window_); }

@@ -52,7 +52,8 @@ class MainTimers {
 class MainWindowPart {
  public:
   virtual ~MainWindowPart() = default;
-  // The timers in whose ticks this part takes its turn.
+  // The timers in whose ticks this part takes its turn; asked once, when the
+  // part is added.
   virtual std::vector<MainTimer> timers() const { return {}; }
   virtual void timerFired(MainTimer) {}
   // Its step in the main window's creation handler, after the timers that
@@ -69,7 +70,7 @@ class MainWindowParts : public MainTimers {
   // the parts change.
   MainWindowParts(Ui& ui, Form& window) : ui_(ui), window_(window) {}
 
-  void add(MainWindowPart& part) { parts_.push_back(&part); }
+  void add(MainWindowPart& part);
 
   void startTimer(MainTimer timer) override;
   void stopTimer(MainTimer timer) override;
@@ -87,6 +88,9 @@ class MainWindowParts : public MainTimers {
   Ui& ui_;
   Form& window_;
   std::vector<MainWindowPart*> parts_;
+  // The parts that take their turn in each timer's tick, in order, indexed
+  // by the timer's number, so that a tick allocates nothing.
+  std::array<std::vector<MainWindowPart*>, Timer9 + 1> turns_;
 };
 
 }  // namespace orvane
