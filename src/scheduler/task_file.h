@@ -26,7 +26,7 @@ std::string serializeTaskFile(const TaskList& lines);
 
 // Reads the lines of the file into `lines` (see assignTaskLines); false, and
 // `lines` unchanged, when it is missing or cannot be read. A file lost in the
-// middle of a save is recovered from the temporary file beside it.
+// middle of a save is recovered from the completed new file beside it.
 bool reloadTaskFile(FileSystem& files, const std::filesystem::path& path, TaskList& lines);
 // Replaces the whole file atomically (a temporary file beside it, then moved
 // over it), so a failed save leaves the old file as it was; false then.

@@ -129,6 +129,16 @@ TEST_F(OptionsSaveTest, ARefusedWakeIniEndsTheSaveAtStartWithWindows) {
   EXPECT_TRUE(main().shown());
 }
 
+TEST_F(OptionsSaveTest, AFullDiskKeepsWakeIniWholeAndEndsTheSave) {
+  start();
+  const auto before = file("wake.ini");
+  tickEverything();
+  world.files().failWritesAfter(before->size() / 2);
+  EXPECT_EQ(saveOptions(), "Unable to write to " + programPath("wake.ini"));
+  EXPECT_EQ(file("wake.ini"), before);
+  EXPECT_FALSE(world.log().contains("RegSetValue"));
+}
+
 TEST_F(OptionsSaveTest, ARefusedMachineKeyEndsTheSaveAtTheAutoLogon) {
   start();
   tickEverything();

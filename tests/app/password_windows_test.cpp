@@ -75,9 +75,13 @@ TEST_F(PasswordWindowsTest, CancellingTheQuestionClosesTheWindowAndKeepsTheOldPa
   EXPECT_TRUE(setPassword("first", "third", "third"));
 }
 
-TEST_F(PasswordWindowsTest, ARefusedWriteKeepsTheOldPassword) {
+TEST_F(PasswordWindowsTest, ARefusedWriteOrAFullDiskKeepsTheOldPassword) {
   requirePassword();
   ASSERT_TRUE(setPassword("", "first", "first"));
+  const auto before = lockFile();
+  world.files().failWritesAfter(before->size() / 2);  // the disk fills half way
+  EXPECT_THROW(setPassword("first", "second", "second"), OperationError);
+  EXPECT_EQ(lockFile(), before);
   world.files().refuseWritesTo(lockPath());
   EXPECT_THROW(setPassword("first", "second", "second"), OperationError);
   EXPECT_FALSE(promptAccepts("second"));

@@ -3,10 +3,12 @@
 # another program on the desktop (tests/win32/lock_attack): started while
 # that program squats its single-instance name, it locks anyway and has the
 # keyboard focus; hiding, minimising, moving it, a quit message to its
-# thread and a close request leave it shown, in front, topmost and locked.
-# The stored password is the scrambled form of "Good!", which ends in a
-# blank and is written in quotes; typing "Good!" unlocks. Saves the
-# screenshot lock-attacks.png.
+# thread, a close request, the system menu's close, Esc, Alt+F4, another
+# program's topmost window in front, a second copy started, a very long
+# entry and an entry with a character that has no GBK form leave it shown,
+# in front, topmost and locked. The stored password is the scrambled form of
+# "Good!", which ends in a blank and is written in quotes; typing "Good!"
+# unlocks. Saves the screenshot lock-attacks.png.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 
@@ -15,7 +17,8 @@ fail() {
   exit 1
 }
 
-lock_window() { xdotool search --onlyvisible --class '^deskward\.exe$' 2>/dev/null | head -n 1 | grep .; }
+lock_windows() { xdotool search --onlyvisible --class '^deskward\.exe$' 2>/dev/null; }
+lock_window() { lock_windows | head -n 1 | grep .; }
 attack() { (cd "$folder" && wine lock_attack.exe "$1"); }
 # Still running, and the lock window shown, in front and with the focus.
 still_locked() { sleep 1 && ! program_ended && attack check; }
@@ -40,9 +43,29 @@ wait_until 10 attack check >/dev/null || fail "the lock is not in front with the
 kill "$squatter" 2>/dev/null || true
 echo "screenshot: $(screenshot lock-attacks)"
 
-for how in hide minimize move quit close; do
+for how in hide minimize move quit close syscommand; do
   attack "$how" || fail "the attack $how could not be made"
   still_locked || fail "the lock did not survive the attack $how"
+done
+for keys in Escape alt+F4; do
+  xdotool key "$keys"
+  still_locked || fail "the lock did not survive the key $keys"
+done
+
+(cd "$folder" && exec wine lock_attack.exe cover 8 >/dev/null 2>&1) &
+cover=$!
+sleep 4
+attack check >/dev/null || fail "another program's topmost window stayed in front: $(attack check)"
+wait "$cover" || true
+
+timeout 60 bash -c "cd '$folder' && wine deskward.exe" >/dev/null 2>&1 || fail "a second copy did not end"
+still_locked || fail "the lock did not survive a second copy"
+[ "$(lock_windows | grep -c .)" -eq 1 ] || fail "a second copy showed a lock of its own"
+
+for entry in "$(head -c 400 /dev/zero | tr '\0' 'G')" 'Goodก'; do
+  xdotool type --delay 2 "$entry"
+  xdotool key Return
+  still_locked || fail "the entry of ${#entry} characters unlocked or ended the lock"
 done
 
 xdotool type --delay 50 'Good!'

@@ -9,7 +9,12 @@
 #     key, and the window goes to the tray;
 #  2. the next start takes "xyz", shows the box ticked, and unticking it with
 #     "OK" removes the logon entry;
-#  3. Esc on the prompt sends the main window back to the tray.
+#  3. Esc on the prompt sends the main window back to the tray;
+#  4. closing the prompt from outside (WM_CLOSE, WM_SYSCOMMAND SC_CLOSE),
+#     Alt+F4 and a quit message to its thread never leave the main window
+#     shown without the password (the program may end instead); a second
+#     copy started ends and only brings the prompt; a very long entry and
+#     one with a character that has no GBK form are wrong passwords.
 # Screenshots: password-prompt, password-wrong, advanced-options,
 # set-password, advanced-options-restarted.
 set -euo pipefail
@@ -46,6 +51,12 @@ main_window_hidden() { ! main_window >/dev/null; }
 set_password_shown() { xdotool search --onlyvisible --name '^设定密码$' >/dev/null 2>&1; }
 set_password_gone() { ! set_password_shown; }
 window_count_is() { [ "$(program_windows_shown | grep -c .)" -eq "$1" ]; }
+# The prompt gone and the main window with it, or the program ended.
+locked_out() { program_ended || { prompt_gone && main_window_hidden; }; }
+prompt_attack() { wine "$ORVANE_WIN_BUILD/tests/lock_attack.exe" "$1" TForm12; }
+# A second copy of the program, which asks the running one to show its main
+# window and ends.
+second_copy() { timeout 60 bash -c "cd '$WINEPREFIX/drive_c/Orvane' && wine orvane.exe" >/dev/null 2>&1; }
 
 # Clicks at x, y in the main window.
 click_main() {
@@ -134,6 +145,27 @@ program_quit_from_tray password-windows-tray || fail "could not quit through the
 
 program_start
 wait_for_prompt "at the third start"
+xdotool key Escape
+wait_until 15 main_window_hidden || fail "Esc on the prompt did not send the main window to the tray"
+
+for how in close syscommand alt+F4 quit; do
+  second_copy || fail "a second copy did not end before the attack $how"
+  wait_for_prompt "from a second copy before the attack $how"
+  if [ "$how" = alt+F4 ]; then xdotool key alt+F4; else prompt_attack "$how" || fail "no prompt to attack with $how"; fi
+  wait_until 15 locked_out || fail "the attack $how left the main window shown without the password"
+  # The quit message ends the program (the prompt closes as cancelled).
+  if [ "$how" = quit ]; then wait_until 30 program_ended || fail "a quit message left the program running"; fi
+done
+program_start
+wait_until 60 prompt_shown || fail "no password prompt at the start after the attacks"
+wait_for_prompt "after the attacks"
+for entry in "$(head -c 400 /dev/zero | tr '\0' 'x')" 'กxyz'; do
+  enter "$entry"
+  wait_until 15 window_count_is 3 || fail "the entry of ${#entry} characters brought no \"密码错误！\""
+  xdotool key Return
+  wait_until 15 window_count_is 2 || fail "the message box did not close"
+  prompt_shown || fail "the entry of ${#entry} characters closed the prompt"
+done
 xdotool key Escape
 wait_until 15 main_window_hidden || fail "Esc on the prompt did not send the main window to the tray"
 program_quit_from_tray password-windows-tray || fail "could not quit through the tray menu"

@@ -260,9 +260,11 @@ TEST_F(TaskEditorTest, TheSelectedRowSurvivesOk) {
 TEST_F(TaskEditorTest, AFileThatCannotBeWrittenEndsOkWithTheErrorAndKeepsTheEditorOpen) {
   writeTasks({taskLine("1:00:00", "每天", "a")});
   const auto before = taskFile();
-  world.files().refuseWritesTo(taskPath());
   auto added = editor(kNewScheduledTask);
   added->opened();
+  world.files().failWritesAfter(before->size() + 10);  // the disk fills half way through the new list
+  EXPECT_THROW(added->okClicked(), OperationError);
+  world.files().refuseWritesTo(taskPath());
   EXPECT_THROW(added->okClicked(), OperationError);
   EXPECT_TRUE(added->isOpen());
   EXPECT_EQ(taskFile(), before);

@@ -68,9 +68,13 @@ TEST_F(TaskFileOnDisk, AFailedSaveKeepsTheOldFileAndSaysSo) {
   EXPECT_FALSE(files.fileExists(temporaryPathFor(path)));
 }
 
-TEST_F(TaskFileOnDisk, AFileLostInTheMiddleOfASaveIsRecoveredFromItsTemporaryFile) {
-  ASSERT_TRUE(files.writeFileFlushed(temporaryPathFor(path), "a\r\nb\r\n"));
+// The temporary file may have been cut short by the crash; only the
+// completed one is taken.
+TEST_F(TaskFileOnDisk, AFileLostInTheMiddleOfASaveIsRecoveredFromItsCompletedFile) {
+  ASSERT_TRUE(files.writeFileFlushed(temporaryPathFor(path), "a\r\nb\r\nc\r\n1:0"));
   TaskList lines;
+  EXPECT_FALSE(reloadTaskFile(files, path, lines));
+  ASSERT_TRUE(files.writeFileFlushed(completedPathFor(path), "a\r\nb\r\n"));
   ASSERT_TRUE(reloadTaskFile(files, path, lines));
   EXPECT_EQ(lines, (TaskList{"a", "b"}));
   EXPECT_EQ(content(), "a\r\nb\r\n");

@@ -136,6 +136,24 @@ TEST_F(TaskTickTest, AClockSetBackReopensATaskThatAlreadyRan) {
   EXPECT_EQ(stampsOf("dodo row=1"), (std::vector<std::string>{"2026-12-07 10:00:05.000", "2026-12-07 10:00:05.500"}));
 }
 
+// Set back an hour, the clock re-opens what ran in that hour and it runs
+// again at its second; set forward a day, the clock skips what fell in that
+// day: nothing runs late and the rows show the next occurrence or "完成".
+TEST_F(TaskTickTest, AClockSetBackAnHourRerunsThatHourAndOneSetForwardADaySkipsTheDay) {
+  writeTasks(test::taskFile({taskLine("10:00:10", "每天"), taskLine("10:00:20", "2026年12月7日"),
+                             taskLine("10:30:00", "每天"), taskLine("10:00:30", "2026年12月8日")}));
+  start(kMonday);
+  setClockAt(600.5, "2026-12-07 09:10:00");
+  setClockAt(6000.5, "2026-12-08 10:40:00");
+  run(6000.5 + 3600);
+  EXPECT_EQ(timesOf(world->log(), "dodo row=1"), (std::vector<std::string>{"10:00:10", "10:00:10"}));
+  EXPECT_EQ(timesOf(world->log(), "dodo row=2"), (std::vector<std::string>{"10:00:20", "10:00:20"}));
+  EXPECT_EQ(stampsOf("dodo row=3"), std::vector<std::string>{"2026-12-07 10:30:00.500"});
+  EXPECT_EQ(world->log().count("dodo row=4"), 0);
+  EXPECT_EQ(formatDate(row(1).occurrenceDate->date()), "2026-12-09");
+  EXPECT_EQ(gbkToUtf8(row(4).state), "完成");
+}
+
 TEST_F(TaskTickTest, ATaskDueWhileTheMachineSleepsIsNotRunLate) {
   writeTasks(test::taskFile({taskLine("10:00:30", "每天")}));
   start(kMonday);

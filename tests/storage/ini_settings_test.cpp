@@ -89,8 +89,10 @@ TEST_F(IniSettingsTest, NamesAFileOfTheSystemDirectoryByItsWindowsPath) {
   EXPECT_EQ(writeError(shared, "7"), "Unable to write to " + gbkToUtf8(files.systemDirectoryText()) + "\\deskward.ini");
 }
 
-TEST_F(IniSettingsTest, RecoversTheFileFromAnInterruptedWrite) {
+TEST_F(IniSettingsTest, RecoversTheFileFromAnInterruptedWriteOnlyWhenTheNewFileWasComplete) {
   ASSERT_TRUE(files.writeFileFlushed(temporaryPathFor(path), "[autorun]\r\nrun=1\r\n"));
+  EXPECT_FALSE(settings.isOn({"autorun", "run", "0"}));
+  ASSERT_TRUE(files.writeFileFlushed(completedPathFor(path), "[autorun]\r\nrun=1\r\n"));
   EXPECT_TRUE(settings.isOn({"autorun", "run", "0"}));
   EXPECT_TRUE(files.fileExists(path));
 }

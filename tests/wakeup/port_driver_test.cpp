@@ -94,8 +94,8 @@ class FailingServiceOpens : public ServiceApi {
 };
 
 Platform withServices(Platform& p, ServiceApi& services) {
-  return {p.system, p.files, p.clock,   p.power, p.shell,   p.registry,
-          services, p.ports, p.sockets, p.ras,   p.secrets, p.wakeTimer, p.bios};
+  return {p.system, p.files,   p.clock, p.power,   p.shell,     p.registry, services,
+          p.ports,  p.sockets, p.ras,   p.secrets, p.wakeTimer, p.bios};
 }
 
 TEST_F(PortDriverTest, ElevenServiceOpensThenTheInstallFailureHandlerUnlessRefusedOrBadlyNamed) {
@@ -138,38 +138,38 @@ TEST_F(PortDriverTest, ABrokenDriverReadsNothingSoNothingIsWrittenAndTheErrorIsS
                                            "message \"Outputting data from PortTalk error:31\" -> OK"}));
 }
 
-// The simulated ports, but every write of a value to the data port after
-// the first `good` ones fails.
-class DataWritesFail : public PortApi {
- public:
-  DataWritesFail(PortApi& ports, int good) : ports_(ports), good_(good) {}
-  bool openDriver() override { return ports_.openDriver(); }
-  void closeDriver() override { ports_.closeDriver(); }
-  std::optional<std::uint8_t> driverReadPort(std::uint16_t port) override { return ports_.driverReadPort(port); }
-  bool driverWritePort(std::uint16_t port, std::uint8_t value) override {
-    if (port == 0x71 && good_-- <= 0) return false;
-    return ports_.driverWritePort(port, value);
-  }
-  std::optional<std::uint8_t> directReadPort(std::uint16_t port) override { return ports_.directReadPort(port); }
-  bool directWritePort(std::uint16_t port, std::uint8_t value) override { return ports_.directWritePort(port, value); }
-  std::uint32_t lastError() override { return 1117; }
-
- private:
-  PortApi& ports_;
-  int good_;
-};
-
 TEST_F(PortDriverTest, AFailedWriteEndsTheBatchAtThatByteWithoutTheQuestions) {
-  DataWritesFail ports(world.hardware(), 2);
-  Platform p = world.platform();
-  Platform platform{p.system,   p.files, p.clock,   p.power, p.shell,   p.registry,
-                    p.services, ports,   p.sockets, p.ras,   p.secrets, p.wakeTimer, p.bios};
-  WakeupSystem failing(platform, world.ui(), power);
+  world.hardware().failDataWriteAfter(2);
   setProfile({"84", "85", "86", "87", "88", "125", "126"});
   setCmos({{86, 7}});
-  failing.alarm().SetPowerOnAlarm(6, 30);
+  wakeup.alarm().SetPowerOnAlarm(6, 30);
   EXPECT_EQ(cmosWrites(), (Events{"84=1", "85=0"}));
   EXPECT_EQ(eventsOf({"message"}), (Events{"message \"Outputting data from PortTalk error:1117\" -> OK"}));
+}
+
+// A read that fails at any position of the alarm's batch, through the
+// driver and through the direct ports: no byte is written.
+TEST_F(PortDriverTest, AReadFailingAtAnyPositionOfTheBatchWritesNothing) {
+  setProfile({"84", "85", "86", "87", "88", "125", "126"});
+  setCmos({{85, 5}, {86, 7}, {125, 0x12}, {126, 0x34}});
+  const auto before = world.hardware().cmos();
+  for (const int platformId : {2, 1}) {
+    world.setPlatformId(platformId);
+    const int writesBefore = world.log().count("CmosWrite");
+    const int errorsBefore = world.log().count("message \"Outputting data from PortTalk error:1117\"");
+    int reads = 0;
+    for (; reads < 64; ++reads) {
+      world.hardware().failDataReadAfter(reads);
+      wakeup.alarm().SetPowerOnAlarm(6, 30);
+      if (world.hardware().cmos() != before) break;  // the batch read everything it needed
+      EXPECT_EQ(world.log().count("CmosWrite"), writesBefore) << reads;
+      EXPECT_EQ(world.log().count("message \"Outputting data from PortTalk error:1117\""), errorsBefore + reads + 1);
+    }
+    EXPECT_GT(reads, 0);
+    EXPECT_LT(reads, 64);
+    world.hardware().failDataReadAfter(-1);
+    world.hardware().setCmos(before);
+  }
 }
 
 }  // namespace

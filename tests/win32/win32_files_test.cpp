@@ -87,14 +87,16 @@ TEST_F(Win32FilesTest, KeepsTheOldFileWhenItCannotBeReplaced) {
   EXPECT_FALSE(files.fileExists(temporary));
 }
 
-TEST_F(Win32FilesTest, RecoversFromTheTemporaryFile) {
-  ASSERT_TRUE(files.writeFileFlushed(temporary, "saved"));
+TEST_F(Win32FilesTest, RecoversFromTheCompletedFileNeverFromTheTemporaryFile) {
+  ASSERT_TRUE(files.writeFileFlushed(temporary, "cut sh"));
+  EXPECT_EQ(readFileRecovering(files, path), std::nullopt);
+  ASSERT_TRUE(files.writeFileFlushed(completedPathFor(path), "saved"));
   EXPECT_EQ(readFileRecovering(files, path), "saved");
   EXPECT_EQ(files.readFile(path), "saved");
-  EXPECT_FALSE(files.fileExists(temporary));
+  EXPECT_FALSE(files.fileExists(completedPathFor(path)));
 
-  // A file that another program keeps locked reads from its temporary file.
-  ASSERT_TRUE(files.writeFileFlushed(temporary, "newer"));
+  // A file that another program keeps locked reads from its completed file.
+  ASSERT_TRUE(files.writeFileFlushed(completedPathFor(path), "newer"));
   const OpenedElsewhere writer(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
   ASSERT_TRUE(writer.opened());
   EXPECT_EQ(readFileRecovering(files, path), "newer");

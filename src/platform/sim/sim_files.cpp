@@ -1,5 +1,6 @@
 #include "platform/sim/sim_files.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <system_error>
@@ -54,15 +55,25 @@ std::optional<std::string> SimFiles::readFile(const std::filesystem::path& path)
   return content;
 }
 
+std::size_t SimFiles::spendBudget(std::size_t size) {
+  if (!budget_) return size;
+  const std::size_t stored = std::min(size, budget_->bytes);
+  budget_->bytes -= stored;
+  return stored;
+}
+
 bool SimFiles::writeFileFlushed(const std::filesystem::path& path, std::string_view bytes) {
   if (refused(path)) return false;
+  const std::size_t stored = spendBudget(bytes.size());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.write(bytes.data(), static_cast<std::streamsize>(stored));
   out.flush();
-  return static_cast<bool>(out);
+  if (stored < bytes.size() && budget_->crashWhenSpent) throw SimulatedCrash();
+  return out && stored == bytes.size();
 }
 
 bool SimFiles::moveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (crashMoveOnto_ == to.lexically_normal()) throw SimulatedCrash();
   if (refused(to)) return false;
   std::error_code error;
   std::filesystem::rename(from, to, error);

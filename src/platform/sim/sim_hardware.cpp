@@ -112,20 +112,33 @@ bool SimHardware::driverRequestFails() {
   return true;
 }
 
+// ERROR_IO_DEVICE, what a port request that the device refuses reports.
+constexpr std::uint32_t kIoDeviceError = 1117;
+
+bool SimHardware::dataRequestFails(std::uint16_t port, int& requestsBeforeFault) {
+  if (port != kCmosDataPort || requestsBeforeFault < 0) return false;
+  if (requestsBeforeFault-- > 0) return false;
+  lastError_ = kIoDeviceError;
+  return true;
+}
+
 std::optional<std::uint8_t> SimHardware::driverReadPort(std::uint16_t port) {
   if (driverRequestFails()) return std::nullopt;
-  return readPort(port);
+  return directReadPort(port);
 }
 
 bool SimHardware::driverWritePort(std::uint16_t port, std::uint8_t value) {
   if (driverRequestFails()) return false;
-  writePort(port, value);
-  return true;
+  return directWritePort(port, value);
 }
 
-std::optional<std::uint8_t> SimHardware::directReadPort(std::uint16_t port) { return readPort(port); }
+std::optional<std::uint8_t> SimHardware::directReadPort(std::uint16_t port) {
+  if (dataRequestFails(port, readsBeforeFault_)) return std::nullopt;
+  return readPort(port);
+}
 
 bool SimHardware::directWritePort(std::uint16_t port, std::uint8_t value) {
+  if (dataRequestFails(port, writesBeforeFault_)) return false;
   writePort(port, value);
   return true;
 }

@@ -35,6 +35,11 @@ class SimHardware : public ServiceApi, public PortApi {
   // many status queries before it reports SERVICE_STOPPED.
   void setStopPendingQueries(const std::string& name, int queries) { stopPendingQueries_[name] = queries; }
   void setCmos(const std::array<std::uint8_t, 128>& bytes) { cmos_ = bytes; }
+  // After this many more good reads (or writes) of the data port 0x71, the
+  // next one fails with error 1117 (ERROR_IO_DEVICE); the ones after it
+  // succeed again.
+  void failDataReadAfter(int goodReads) { readsBeforeFault_ = goodReads; }
+  void failDataWriteAfter(int goodWrites) { writesBeforeFault_ = goodWrites; }
   const std::array<std::uint8_t, 128>& cmos() const { return cmos_; }
 
   // ServiceApi
@@ -64,6 +69,8 @@ class SimHardware : public ServiceApi, public PortApi {
   bool driverServiceExists() const;
   bool startDriverService();
   bool driverRequestFails();
+  // Whether this request to the data port is the one armed to fail.
+  bool dataRequestFails(std::uint16_t port, int& requestsBeforeFault);
   std::uint8_t readPort(std::uint16_t port);
   void writePort(std::uint16_t port, std::uint8_t value);
 
@@ -76,6 +83,8 @@ class SimHardware : public ServiceApi, public PortApi {
   std::vector<std::string> handles_;  // service handle N names handles_[N - 2]
   std::array<std::uint8_t, 128> cmos_{};
   std::uint8_t cmosIndex_ = 0;
+  int readsBeforeFault_ = -1;  // none armed
+  int writesBeforeFault_ = -1;
 };
 
 }  // namespace orvane

@@ -16,9 +16,19 @@ void SimTime::at(std::int64_t tickMs, std::function<void()> action) {
   scripted_.push_back({tickMs, nextOrder_++, std::move(action)});
 }
 
+void SimTime::setRandomJitter(int milliseconds, std::uint32_t seed) {
+  jitterMs_ = milliseconds;
+  jitterRandom_.emplace(seed);
+}
+
+int SimTime::lateness(int intervalMs) {
+  if (intervalMs != kJitteredInterval) return 0;
+  if (!jitterRandom_) return jitterMs_;
+  return std::uniform_int_distribution<int>(0, jitterMs_)(*jitterRandom_);
+}
+
 void SimTime::startTimer(TimerOwner& owner, int timerId, int intervalMs) {
-  const std::int64_t late = intervalMs == kJitteredInterval ? jitterMs_ : 0;
-  timers_[{&owner, timerId}] = Timer{&owner, intervalMs, tick_ + intervalMs + late, nextOrder_++};
+  timers_[{&owner, timerId}] = Timer{&owner, intervalMs, tick_ + intervalMs + lateness(intervalMs), nextOrder_++};
 }
 
 void SimTime::stopTimer(TimerOwner& owner, int timerId) { timers_.erase({&owner, timerId}); }
@@ -50,8 +60,7 @@ bool SimTime::runNextDue(std::int64_t limit) {
   if (!hasTimer) return false;
   Timer& due = timer->second;
   tick_ = std::max(tick_, due.due);
-  const std::int64_t late = due.intervalMs == kJitteredInterval ? jitterMs_ : 0;
-  due.due = tick_ + due.intervalMs + late;
+  due.due = tick_ + due.intervalMs + lateness(due.intervalMs);
   due.order = nextOrder_++;
   TimerOwner* owner = due.owner;
   const int id = timer->first.id;

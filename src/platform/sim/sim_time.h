@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -35,7 +37,13 @@ class SimTime : public ClockApi {
 
   // Every 1000 ms timer fires this many milliseconds late, each tick later
   // than the last.
-  void setJitter(int milliseconds) { jitterMs_ = milliseconds; }
+  void setJitter(int milliseconds) {
+    jitterMs_ = milliseconds;
+    jitterRandom_.reset();
+  }
+  // Every 1000 ms timer fires from 0 up to this many milliseconds late, drawn
+  // anew for each tick from a generator seeded with `seed`.
+  void setRandomJitter(int milliseconds, std::uint32_t seed);
   void setTimeZone(const TimeZoneState& zone) { zone_ = zone; }
   void setEnd(std::int64_t tickMs) { endTick_ = tickMs; }
   std::int64_t tick() const { return tick_; }
@@ -97,6 +105,8 @@ class SimTime : public ClockApi {
   };
 
   bool runNextDue(std::int64_t limit);
+  // How late the next tick of a timer with this interval fires.
+  int lateness(int intervalMs);
   int biasMinutes() const;
 
   EventLog* log_ = nullptr;
@@ -105,6 +115,7 @@ class SimTime : public ClockApi {
   std::int64_t wallOffsetMs_ = 0;
   std::int64_t endTick_ = INT64_MAX;
   int jitterMs_ = 0;
+  std::optional<std::mt19937> jitterRandom_;
   std::uint64_t nextOrder_ = 0;
   TimeZoneState zone_{TimeZoneState::Kind::Standard, -480, 0, 0};  // China
   std::map<TimerKey, Timer> timers_;

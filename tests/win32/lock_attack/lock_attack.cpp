@@ -1,8 +1,13 @@
 // A test-only program that plays another program on the desktop trying to
-// get rid of the lock screen of deskward.exe, and checks the lock afterwards.
-//   lock_attack hide | minimize | move | quit | close
-//       hides, minimises or moves and lowers the lock window, posts a quit
-//       message to its thread, or posts it a close request;
+// get rid of the lock screen of deskward.exe (or of another window, named by
+// its class), and checks the lock afterwards.
+//   lock_attack hide | minimize | move | quit | close | syscommand [CLASS]
+//       hides, minimises or moves and lowers the window, posts a quit
+//       message to its thread, posts it a close request, or posts it the
+//       system menu's "close" (WM_SYSCOMMAND SC_CLOSE);
+//   lock_attack cover SECONDS
+//       shows a topmost window of its own over the whole screen, brings it
+//       to the foreground and keeps it for that long;
 //   lock_attack squat SECONDS
 //       holds the lock's single-instance name, with a window of the lock's
 //       class of its own, for that long;
@@ -21,12 +26,12 @@ namespace {
 
 const wchar_t kLockClass[] = L"TLockScreen";
 
-HWND lockWindow() {
-  HWND window = FindWindowW(kLockClass, nullptr);
+HWND lockWindow(const wchar_t* windowClass = kLockClass) {
+  HWND window = FindWindowW(windowClass, nullptr);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   // The squatter's own window of that class does not count.
-  if (process == GetCurrentProcessId()) window = FindWindowExW(nullptr, window, kLockClass, nullptr);
+  if (process == GetCurrentProcessId()) window = FindWindowExW(nullptr, window, windowClass, nullptr);
   return window;
 }
 
@@ -77,9 +82,31 @@ int squat(int seconds) {
   return 0;
 }
 
-int attack(const char* how) {
-  HWND window = lockWindow();
-  if (window == nullptr) return problem("no lock window");
+// A window of this program's own, topmost, over the whole screen and in the
+// foreground, kept with its messages running for that long.
+int cover(int seconds) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"LockAttackCover";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
+                                GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
+  SetForegroundWindow(window);
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+  MSG message{};
+  while (GetTickCount64() < end) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(50);
+  }
+  return 0;
+}
+
+int attack(const char* how, const wchar_t* windowClass) {
+  HWND window = lockWindow(windowClass);
+  if (window == nullptr) return problem("no such window");
   if (std::strcmp(how, "hide") == 0) {
     ShowWindow(window, SW_HIDE);
   } else if (std::strcmp(how, "minimize") == 0) {
@@ -90,6 +117,8 @@ int attack(const char* how) {
     PostThreadMessageW(GetWindowThreadProcessId(window, nullptr), WM_QUIT, 0, 0);
   } else if (std::strcmp(how, "close") == 0) {
     PostMessageW(window, WM_CLOSE, 0, 0);
+  } else if (std::strcmp(how, "syscommand") == 0) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   } else {
     return problem("unknown attack");
   }
@@ -101,6 +130,13 @@ int attack(const char* how) {
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "check") == 0) return check();
   if (argc == 3 && std::strcmp(argv[1], "squat") == 0) return squat(std::atoi(argv[2]));
-  if (argc == 2) return attack(argv[1]);
-  return problem("usage: lock_attack hide|minimize|move|quit|close|check | squat SECONDS");
+  if (argc == 3 && std::strcmp(argv[1], "cover") == 0) return cover(std::atoi(argv[2]));
+  if (argc == 2) return attack(argv[1], kLockClass);
+  if (argc == 3) {
+    wchar_t windowClass[64] = {};
+    MultiByteToWideChar(CP_ACP, 0, argv[2], -1, windowClass, 63);
+    return attack(argv[1], windowClass);
+  }
+  return problem(
+      "usage: lock_attack hide|minimize|move|quit|close|syscommand [CLASS] | check | squat SECONDS | cover SECONDS");
 }
