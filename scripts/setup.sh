@@ -2,8 +2,8 @@
 # Installs everything the build, the tests and the run script need, when it is
 # missing: native and cross compilers, Wine, a virtual display, a CJK font,
 # the zh_CN.UTF-8 locale, the libjpeg-turbo source for the cross build, the
-# assembler and 16-bit emulator of the ROM dump program, the help compiler
-# and the installer builder.
+# assembler and 16-bit emulator of the ROM dump program, the help compiler,
+# the installer builder and 7-Zip, which unpacks what it made.
 # Safe to run again: it only installs what is not there yet.
 set -euo pipefail
 
@@ -12,25 +12,19 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine64 wine32:i386
+  wine wine64
   xvfb xdotool x11-utils imagemagick
   fonts-wqy-microhei locales
   dpkg-dev clang-format
   clang libclang-rt-dev
   valgrind
   nasm python3-unicorn
-  fp-utils nsis
+  fp-utils nsis p7zip-full
 )
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
-
-# The 32-bit Windows build's tests run in a 32-bit Wine (wine32), a package
-# of the i386 architecture.
-need_i386=0
-dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
-[ "$need_i386" -eq 0 ] || as_root dpkg --add-architecture i386
 
 missing=()
 for p in "${packages[@]}"; do
@@ -44,7 +38,7 @@ if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-s
   need_src=1
 fi
 
-if [ "${#missing[@]}" -gt 0 ] || [ "$need_src" -eq 1 ] || [ "$need_i386" -eq 1 ]; then
+if [ "${#missing[@]}" -gt 0 ] || [ "$need_src" -eq 1 ]; then
   if [ "$need_src" -eq 1 ]; then
     as_root sh -c 'sed -e "s/^Types: deb$/Types: deb-src/" /etc/apt/sources.list.d/debian.sources > /etc/apt/sources.list.d/debian-src.sources'
   fi
@@ -53,6 +47,23 @@ if [ "${#missing[@]}" -gt 0 ] || [ "$need_src" -eq 1 ] || [ "$need_i386" -eq 1 ]
     echo "setup: installing ${missing[*]}"
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
   fi
+fi
+
+# 32-bit Windows programs (the 32-bit build's tests, the setup programs) run
+# in the 32-bit Wine, a package of the i386 architecture, where the kernel
+# runs 32-bit programs. Where it does not, that package must not be there:
+# the wine command would start its 32-bit loader for every program and fail.
+wine32_installed() { dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; }
+if "$(dirname "${BASH_SOURCE[0]}")/runs-32bit.sh"; then
+  if ! wine32_installed; then
+    dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+    as_root apt-get update -qq
+    echo "setup: installing wine32:i386"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends wine32:i386
+  fi
+elif wine32_installed; then
+  echo "setup: this kernel runs no 32-bit programs; removing wine32:i386, which would keep Wine from starting"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq wine32:i386
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then

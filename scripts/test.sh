@@ -4,7 +4,10 @@
 # every fuzz target (scripts/fuzz.sh), the Windows tests under Wine (on a
 # virtual display) and the GUI tests (tests/gui/*.sh), then the Windows tests
 # of the 32-bit build in a 32-bit Wine, and last makes the setup programs
-# (scripts/package.sh) and tests them under Wine. Ends
+# (scripts/package.sh), compares what they unpack into with the builds and
+# installs and removes them under Wine. The 32-bit Windows tests
+# and the setup tests are skipped, and say so, on a machine whose kernel runs
+# no 32-bit programs (scripts/runs-32bit.sh). Ends
 # with a pass/fail line per stage and exits non-zero when any stage failed.
 # Logs go to build/test-logs/.
 set -uo pipefail
@@ -84,11 +87,13 @@ gui_tests() {
   return "$status"
 }
 
-# The setup programs of both builds, installed and removed under Wine.
+# The setup programs of both builds, through the test script
+# tests/setup/$1: unpacked and compared with the builds (setup_contents_test.sh),
+# or installed and removed under Wine (setup_test.sh).
 setup_tests() {
   local arch status=0
   for arch in x86_64 i686; do
-    script_test setup-test "$ORVANE_ROOT/tests/setup/setup_test.sh" "$arch" || status=1
+    script_test setup-test "$ORVANE_ROOT/tests/setup/$1" "$arch" || status=1
   done
   return "$status"
 }
@@ -103,6 +108,19 @@ not_run() {
   stages+=("$1")
   results+=("FAIL (not run: $2 failed)")
 }
+
+# Records stage $1 as skipped because this machine cannot run it ($2).
+skip() {
+  echo "=== $1"
+  echo "skipped: $2"
+  stages+=("$1")
+  results+=("SKIP ($2)")
+}
+
+# 32-bit Windows programs need a kernel that runs 32-bit programs.
+runs_32bit=0
+"$ORVANE_ROOT/scripts/runs-32bit.sh" && runs_32bit=1
+no_32bit="this kernel runs no 32-bit programs"
 
 stage layers "$ORVANE_ROOT/scripts/check-layers.sh"
 if stage native-build "$ORVANE_ROOT/scripts/build.sh" native; then
@@ -127,15 +145,27 @@ fi
 
 # The 32-bit build runs the same Windows tests in a 32-bit Windows.
 if stage win32-build "$ORVANE_ROOT/scripts/build.sh" win32; then
-  stage windows32-tests windows_tests "$ORVANE_ROOT/build/win32" tests32 win32
-  count_ctest windows32-tests || results[-1]="FAIL (no test ran)"
+  if [ "$runs_32bit" -eq 1 ]; then
+    stage windows32-tests windows_tests "$ORVANE_ROOT/build/win32" tests32 win32
+    count_ctest windows32-tests || results[-1]="FAIL (no test ran)"
+  else
+    skip windows32-tests "$no_32bit"
+  fi
 else
   not_run windows32-tests win32-build
 fi
+# The setup programs of both builds are 32-bit programs (NSIS).
 if stage package "$ORVANE_ROOT/scripts/package.sh"; then
-  stage setup-tests setup_tests
-  count_script_tests setup-tests setup-test
+  stage setup-contents setup_tests setup_contents_test.sh
+  count_script_tests setup-contents setup-test
+  if [ "$runs_32bit" -eq 1 ]; then
+    stage setup-tests setup_tests setup_test.sh
+    count_script_tests setup-tests setup-test
+  else
+    skip setup-tests "$no_32bit: the setup programs are 32-bit"
+  fi
 else
+  not_run setup-contents package
   not_run setup-tests package
 fi
 
@@ -143,8 +173,8 @@ echo
 echo "=== summary"
 status=0
 for i in "${!stages[@]}"; do
-  printf '%-14s %s\n' "${stages[$i]}" "${results[$i]}"
-  [[ "${results[$i]}" == PASS* ]] || status=1
+  printf '%-16s %s\n' "${stages[$i]}" "${results[$i]}"
+  [[ "${results[$i]}" == PASS* || "${results[$i]}" == SKIP* ]] || status=1
 done
 echo "tests: $passed passed, $failed failed"
 exit "$status"
